@@ -1,0 +1,43 @@
+#pragma once
+// The window's text boxes and drop-down lists, as the program's procedures use them.
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+// A multi-line box: wraps at its width, vertical scroll bar, none horizontal. It keeps the
+// text it was given exactly (CR LF line breaks included) and shows it with plain line breaks.
+class MultiLineBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit MultiLineBox(QWidget *parent = nullptr);
+    void setText(const QString &text);
+    // The text as last written, or as the user has since edited it (CR LF line breaks).
+    QString text() const;
+    void setLocked(bool locked);
+
+private:
+    QString text_;
+    bool edited_ = false;
+};
+
+// An editable drop-down list: the user may pick an item or type any text. Only picking an
+// item emits activated(); typing, Enter and writing the text run nothing, and no list sorts,
+// completes or takes in typed texts.
+class DropDownList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DropDownList(QWidget *parent = nullptr);
+    // Removes every item and empties the edit text.
+    void empty();
+    // Removes every item; the edit text stays.
+    void removeItems();
+    // Appends items at the end; the edit text stays.
+    void appendItems(const QStringList &items);
+    QString text() const { return currentText(); }
+    void setText(const QString &text) { setEditText(text); }
+    QStringList items() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

@@ -1,0 +1,373 @@
+#include "app/frmRound.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/Boxes.h"
+#include "app/Seams.h"
+#include "catalog/MeasurementTypes.h"
+#include "catalog/UnitNames.h"
+#include "catalog/Messages.h"
+#include "format/Numbers.h"
+
+namespace {
+
+// Places are designed in twips; 15 twips make a pixel at 96 dpi.
+int Px(int twips) { return (twips + 7) / 15; }
+QRect Twips(int left, int top, int width, int height)
+{
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+const QColor Green(0, 255, 0);
+const QColor Cyan(0, 255, 255);
+const QColor LightCyan(192, 255, 255);
+const QColor Black(0, 0, 0);
+// The system colour roles of the design where the platform has none of its own.
+const QColor MenuText = Black;
+const QColor WindowText = Black;
+const QColor InactiveBorder(212, 208, 200);
+
+QFont DesignFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif); // falls back to the platform's sans font
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void Colour(QWidget *w, const QColor &text, const QColor &back)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, back);
+    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, text);
+    w->setPalette(p);
+}
+
+void GreenOn(QWidget *w, const QColor &back)
+{
+    Colour(w, Green, back);
+    w->setFont(DesignFont(8.25, true));
+}
+
+template <typename T>
+T *Make(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(place);
+    return w;
+}
+
+QFrame *MakeFrame(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *frame = Make<QFrame>(parent, name, place);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken); // an etched border, no caption
+    return frame;
+}
+
+QLineEdit *MakeLine(QWidget *parent, const char *name, const QRect &place, const QString &text)
+{
+    auto *box = Make<QLineEdit>(parent, name, place);
+    box->setText(text);
+    return box;
+}
+
+MultiLineBox *MakeMulti(QWidget *parent, const char *name, const QRect &place, bool locked)
+{
+    auto *box = Make<MultiLineBox>(parent, name, place);
+    box->setLocked(locked);
+    return box;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const QString &text)
+{
+    auto *label = Make<QLabel>(parent, name, place);
+    label->setText(text);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &place, const QString &text)
+{
+    auto *button = Make<QPushButton>(parent, name, place);
+    button->setText(text);
+    button->setAutoDefault(false);
+    return button;
+}
+
+const QString ClickToConvert = QStringLiteral("Click to Convert");
+
+} // namespace
+
+frmRound::frmRound(Seams &seams, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      seams_(seams)
+{
+    setObjectName(QStringLiteral("frmRound"));
+    setWindowTitle(QStringLiteral("Ostrevan"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/ostrevan.ico")));
+    setFont(DesignFont(8.25, false));
+    setFixedSize(Px(5865), Px(5925));
+    BuildControls();
+    WireEvents();
+    SetFocusOrder();
+    Form_Load();
+    // Combo1 is the first control of the focus order that can take it.
+    Combo1->setFocus();
+}
+
+frmRound::~frmRound() = default;
+
+void frmRound::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmRound::BuildControls()
+{
+    Frame1 = MakeFrame(this, "Frame1", Twips(120, 0, 5655, 735));
+    Combo1 = Make<DropDownList>(Frame1, "Combo1", Twips(840, 240, 4215, 315));
+    Combo1->setText(QStringLiteral("Choose A Measurement Type"));
+    GreenOn(Combo1, MenuText);
+
+    // The panels, bottom first: later ones lie above earlier ones.
+    Frame2 = MakeFrame(this, "Frame2", Twips(120, 720, 5655, 2055));
+    Text1 = MakeLine(Frame2, "Text1", Twips(2280, 240, 975, 285), QStringLiteral("1"));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setToolTip(QStringLiteral("Enter any amount to convert."));
+    GreenOn(Text1, MenuText);
+    Combo2 = Make<DropDownList>(Frame2, "Combo2", Twips(120, 600, 2700, 315));
+    Combo2->setText(unit::ConvertFrom);
+    GreenOn(Combo2, MenuText);
+    Combo3 = Make<DropDownList>(Frame2, "Combo3", Twips(2880, 600, 2700, 315));
+    Combo3->setText(unit::ConvertTo);
+    GreenOn(Combo3, WindowText);
+    Text2 = MakeMulti(Frame2, "Text2", Twips(120, 960, 5415, 495), false);
+    GreenOn(Text2, Black);
+
+    // The twelve stacked buttons, created bottom first so that Command41 lies on top.
+    const QRect spot = Twips(1920, 1560, 1455, 360);
+    Command9 = MakeButton(Frame2, "Command9", spot, ClickToConvert);
+    Command10 = MakeButton(Frame2, "Command10", spot, ClickToConvert);
+    Command11 = MakeButton(Frame2, "Command11", spot, ClickToConvert);
+    Command12 = MakeButton(Frame2, "Command12", spot, ClickToConvert);
+    Command13 = MakeButton(Frame2, "Command13", spot, ClickToConvert);
+    Command1 = MakeButton(Frame2, "Command1", spot, ClickToConvert);
+    Command6 = MakeButton(Frame2, "Command6", spot, ClickToConvert);
+    Command7 = MakeButton(Frame2, "Command7", spot, ClickToConvert);
+    Command8 = MakeButton(Frame2, "Command8", spot, ClickToConvert);
+    Command51 = MakeButton(Frame2, "Command51", spot, ClickToConvert);
+    Command31 = MakeButton(Frame2, "Command31", spot, ClickToConvert);
+    Command41 = MakeButton(Frame2, "Command41", spot, ClickToConvert);
+
+    Frame4 = MakeFrame(this, "Frame4", Twips(120, 720, 5655, 2055));
+    Label2 = MakeLabel(Frame4, "Label2", Twips(240, 120, 1215, 255), QStringLiteral("Gold per Ounce"));
+    Label3 = MakeLabel(Frame4, "Label3", Twips(2160, 120, 1215, 255), QStringLiteral("Silver per Ounce"));
+    Label4 = MakeLabel(Frame4, "Label4", Twips(4320, 120, 1095, 255), QStringLiteral("Money Multiple"));
+    txtGold = MakeLine(Frame4, "txtGold", Twips(360, 360, 975, 285), QStringLiteral("350.00"));
+    txtSilver = MakeLine(Frame4, "txtSilver", Twips(2280, 360, 855, 285), QStringLiteral("4.75"));
+    txtamount = MakeLine(Frame4, "txtamount", Twips(4560, 360, 735, 285), QStringLiteral("1"));
+    txtamount->setAlignment(Qt::AlignCenter);
+    txtOtMoney = MakeMulti(Frame4, "txtOtMoney", Twips(120, 720, 5415, 735), false);
+    GreenOn(txtOtMoney, MenuText);
+    Command17 = MakeButton(Frame4, "Command17", Twips(2040, 1560, 1455, 350), ClickToConvert);
+
+    Frame5 = MakeFrame(this, "Frame5", Twips(120, 720, 5655, 2055));
+    Label7 = MakeLabel(Frame5, "Label7", Twips(240, 120, 1215, 255), QStringLiteral("Gold per Ounce"));
+    Label6 = MakeLabel(Frame5, "Label6", Twips(1920, 120, 1215, 255), QStringLiteral("Silver per Ounce"));
+    Label5 = MakeLabel(Frame5, "Label5", Twips(4440, 120, 1095, 255), QStringLiteral("Money Multiple"));
+    txtGoldNT = MakeLine(Frame5, "txtGoldNT", Twips(360, 360, 975, 285), QStringLiteral("350.00"));
+    txtSilverNT = MakeLine(Frame5, "txtSilverNT", Twips(2280, 360, 855, 285), QStringLiteral("4.75"));
+    txtAmountNT = MakeLine(Frame5, "txtAmountNT", Twips(4560, 360, 735, 285), QStringLiteral("1"));
+    txtAmountNT->setAlignment(Qt::AlignCenter);
+    txtNTMoney = MakeMulti(Frame5, "txtNTMoney", Twips(120, 720, 5415, 735), false);
+    GreenOn(txtNTMoney, MenuText);
+    Command18 = MakeButton(Frame5, "Command18", Twips(2040, 1560, 1455, 350), ClickToConvert);
+
+    FrameTime = MakeFrame(this, "FrameTime", Twips(120, 720, 5655, 2055));
+    ComboTime = Make<DropDownList>(FrameTime, "ComboTime", Twips(1800, 240, 2295, 315));
+    ComboTime->setText(QStringLiteral("Choose a Time..."));
+    Colour(ComboTime, Black, LightCyan);
+    txtTime = MakeMulti(FrameTime, "txtTime", Twips(120, 960, 5415, 855), true);
+    Colour(txtTime, Cyan, MenuText);
+    txtTime->setFont(DesignFont(8.25, true));
+
+    Text4 = MakeMulti(this, "Text4", Twips(240, 960, 5415, 1695), true);
+    Colour(Text4, Cyan, MenuText);
+    Text4->setFont(DesignFont(8.25, true));
+    const QColor tooltipBack = QApplication::palette().color(QPalette::ToolTipBase);
+    Text5 = MakeMulti(this, "Text5", Twips(120, 2880, 5655, 1485), true);
+    Colour(Text5, Black, tooltipBack);
+    Text5->setFont(DesignFont(9.75, false));
+    Text6 = MakeMulti(this, "Text6", Twips(120, 4440, 5655, 735), false);
+    Colour(Text6, Black, tooltipBack);
+    Text6->setFont(DesignFont(9.75, false));
+
+    // The splash lies above the panels and both notes boxes.
+    FrameSplash = MakeFrame(this, "FrameSplash", Twips(120, 720, 5655, 4575));
+    FrameSplash->setAutoFillBackground(true);
+    Colour(FrameSplash, Black, InactiveBorder);
+    Picture1 = Make<QLabel>(FrameSplash, "Picture1", Twips(120, 240, 5415, 4215));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.gif")));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setFocusPolicy(Qt::TabFocus);
+
+    Image1 = Make<QLabel>(this, "Image1", Twips(120, 5280, 4500, 465));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.gif")));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip(QStringLiteral("Click here for more Freeware from Veltrane."));
+    cmdAbout = MakeButton(this, "cmdAbout", Twips(4800, 5400, 975, 375), QStringLiteral("About"));
+
+    // Work fields: outside the client area, hidden, out of the focus order.
+    auto work = [this](const char *name, int left, int top) {
+        QLineEdit *box = MakeLine(this, name, Twips(left, top, 1215, 285), QString());
+        box->setFocusPolicy(Qt::NoFocus);
+        box->hide();
+        return box;
+    };
+    text3 = work("text3", 7320, 3720);
+    int row = 0;
+    auto coin = [&](const char *name) { return work(name, 8760, 300 * row++); };
+    txtShekSil = coin("txtShekSil");
+    txtShekGol = coin("txtShekGol");
+    txtMinSil = coin("txtMinSil");
+    txtMinGol = coin("txtMinGol");
+    txtTalSil = coin("txtTalSil");
+    txtTalGol = coin("txtTalGol");
+    txtBekSil = coin("txtBekSil");
+    txtDraSil = coin("txtDraSil");
+    txtDraGol = coin("txtDraGol");
+    txtDenSil = coin("txtDenSil");
+    txtDenGol = coin("txtDenGol");
+    txtGerSil = coin("txtGerSil");
+    txtGerGol = coin("txtGerGol");
+    txtMinaSil = coin("txtMinaSil");
+    txtMinaGol = coin("txtMinaGol");
+    txtSheSil = coin("txtSheSil");
+    txtSheGol = coin("txtSheGol");
+    txtTaleSil = coin("txtTaleSil");
+    txtTaleGol = coin("txtTaleGol");
+    txtFarthing = coin("txtFarthing");
+    txtMite = coin("txtMite");
+    txtPenny = coin("txtPenny");
+}
+
+void frmRound::WireEvents()
+{
+    // Only picking an item runs a list's procedure; writing or typing its text does not.
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    connect(ComboTime, &QComboBox::activated, this, [this] { ComboTime_Click(); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+    const std::pair<QPushButton *, void (frmRound::*)()> buttons[] = {
+        {Command1, &frmRound::Command1_Click},   {Command31, &frmRound::Command31_Click},
+        {Command41, &frmRound::Command41_Click}, {Command51, &frmRound::Command51_Click},
+        {Command6, &frmRound::Command6_Click},   {Command7, &frmRound::Command7_Click},
+        {Command8, &frmRound::Command8_Click},   {Command9, &frmRound::Command9_Click},
+        {Command10, &frmRound::Command10_Click}, {Command11, &frmRound::Command11_Click},
+        {Command12, &frmRound::Command12_Click}, {Command13, &frmRound::Command13_Click},
+        {Command17, &frmRound::Command17_Click}, {Command18, &frmRound::Command18_Click},
+    };
+    for (const auto &[button, procedure] : buttons)
+        connect(button, &QPushButton::clicked, this, [this, procedure] { (this->*procedure)(); });
+}
+
+void frmRound::SetFocusOrder()
+{
+    const QList<QWidget *> order = {
+        Combo1, Combo2, Combo3, Text1,
+        Command17, txtamount, txtOtMoney, txtSilver, txtGold,
+        txtGoldNT, txtSilverNT, txtNTMoney, txtAmountNT, Command18,
+        Text5, Text2,
+        Command9, Command10, Command11, Command12, Command13, Command1, Command6, Command7,
+        Command8, Command51, Command31, Command41,
+        cmdAbout, txtTime, ComboTime, Text4, Text6, Picture1,
+    };
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void frmRound::Form_Load()
+{
+    FrameSplash->show();
+    Frame2->show();
+    Frame4->hide();
+    Frame5->hide();
+    FrameTime->hide();
+    Text4->hide();
+    Combo1->appendItems(measure::MeasurementTypeNames());
+    txtGold->setText(CurrencyText(LocaleNumber(txtGold->text()).value_or(0.0)));
+    txtSilver->setText(CurrencyText(LocaleNumber(txtSilver->text()).value_or(0.0)));
+}
+
+QList<QPushButton *> frmRound::ConverterButtons() const
+{
+    return {Command1, Command31, Command41, Command51, Command6, Command7,
+            Command8, Command9, Command10, Command11, Command12, Command13};
+}
+
+QList<QLineEdit *> frmRound::CoinBoxes() const
+{
+    return {txtShekSil, txtShekGol, txtMinSil, txtMinGol, txtTalSil, txtTalGol,
+            txtBekSil, txtDraSil, txtDraGol, txtDenSil, txtDenGol, txtGerSil,
+            txtGerGol, txtMinaSil, txtMinaGol, txtSheSil, txtSheGol, txtTaleSil,
+            txtTaleGol, txtFarthing, txtMite, txtPenny};
+}
+
+void frmRound::ShowOnlyButton(QPushButton *visible)
+{
+    for (QPushButton *button : ConverterButtons())
+        button->setVisible(button == visible);
+}
+
+void frmRound::ShowMessage(const QString &title, const QString &text, bool systemModal)
+{
+    seams_.ShowMessage(this, {title, text,
+                              systemModal ? MessageRequest::Modality::System
+                                          : MessageRequest::Modality::Application});
+}
+
+void frmRound::RunConverter(const convert::ConverterGroup &group)
+{
+    ApplyOutcome(convert::Click(group, {Text1->text(), Combo2->text(), Combo3->text()}));
+}
+
+void frmRound::ApplyOutcome(const convert::ClickOutcome &outcome)
+{
+    if (outcome.emptiesSentence)
+        Text2->setText(QString());
+    if (outcome.text5)
+        Text5->setText(*outcome.text5);
+    if (outcome.text6)
+        Text6->setText(*outcome.text6);
+    if (outcome.text3)
+        text3->setText(*outcome.text3);
+    if (outcome.sentence)
+        Text2->setText(*outcome.sentence);
+    if (outcome.tooLarge)
+        ShowMessage(catalog::OopsTitle, catalog::TooLargeMessage, true);
+    if (outcome.amountMissing)
+        ShowMessage(catalog::OopsTitle, catalog::AmountMissingMessage, true);
+    Text1->setFocus();
+}

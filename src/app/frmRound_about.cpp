@@ -1,0 +1,5 @@
+#include "app/frmRound.h"
+
+// Opening the About dialog.
+
+void frmRound::cmdAbout_Click() {}

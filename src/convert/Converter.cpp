@@ -1,0 +1,103 @@
+#include "convert/Converter.h"
+
+#include <cmath>
+
+#include "format/FormatResult.h"
+#include "format/Numbers.h"
+
+namespace convert {
+
+std::optional<double> ValueOf(const UnitTable &table, const QString &name)
+{
+    for (const UnitValue &row : table)
+        if (row.name == name)
+            return row.value;
+    return std::nullopt;
+}
+
+double QuotientFactor(double fromValue, double toValue)
+{
+    return LeadingNumber(NumberText(fromValue / toValue));
+}
+
+PairConversion TablePair(const UnitTable &table, const QString &baseUnit,
+                         const QString &fromUnit, const QString &toUnit)
+{
+    const double from = ValueOf(table, fromUnit).value();
+    if (toUnit == baseUnit)
+        return {fromUnit, toUnit, FactorRule::Base, from};
+    return {fromUnit, toUnit, FactorRule::Quotient, QuotientFactor(from, ValueOf(table, toUnit).value())};
+}
+
+void AppendSection(ConverterGroup &group, const UnitTable &table, const QString &baseUnit,
+                   const QString &fromUnit, const QStringList &toUnits,
+                   const std::optional<NoteBlock> &note)
+{
+    if (note)
+        group.blocks.append(*note);
+    for (const QString &toUnit : toUnits)
+        group.blocks.append(TablePair(table, baseUnit, fromUnit, toUnit));
+}
+
+ConverterGroup TableConverter(const UnitTable &table, const QString &baseUnit,
+                              const QStringList &fromUnits, const QStringList &toUnits,
+                              const QList<NoteBlock> &notes)
+{
+    ConverterGroup group;
+    for (const QString &fromUnit : fromUnits) {
+        std::optional<NoteBlock> note;
+        for (const NoteBlock &n : notes)
+            if (n.fromUnit == fromUnit)
+                note = n;
+        AppendSection(group, table, baseUnit, fromUnit, toUnits, note);
+    }
+    return group;
+}
+
+QString ResultSentence(const QString &amount, const QString &fromUnit, const QString &result,
+                       const QString &toUnit)
+{
+    const QString gap = QStringLiteral("  ");
+    return amount + gap + fromUnit + gap + u'=' + gap + result + gap + toUnit;
+}
+
+bool AmountMissing(const QString &amount) { return amount.isEmpty(); }
+
+ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
+{
+    ClickOutcome out;
+    out.emptiesSentence = group.emptiesSentence;
+    for (const Block &block : group.blocks) {
+        if (const auto *note = std::get_if<NoteBlock>(&block)) {
+            if (in.fromUnit == note->fromUnit)
+                (note->box == NoteBox::Text5 ? out.text5 : out.text6) = note->note;
+            continue;
+        }
+        const auto &pair = std::get<PairConversion>(block);
+        // Both texts are compared on every block, the to-unit first; no early exit.
+        const bool toMatches = in.toUnit == pair.toUnit;
+        const bool fromMatches = in.fromUnit == pair.fromUnit;
+        if (!(toMatches && fromMatches))
+            continue;
+        const double product = LeadingNumber(in.amount) * pair.factor;
+        if (!std::isfinite(product)) {
+            out.tooLarge = true;
+            continue;
+        }
+        const QString raw = NumberText(product);
+        const QString result = FormatResult(raw);
+        out.text3 = result;
+        out.sentence = ResultSentence(in.amount, in.fromUnit, result, in.toUnit);
+    }
+    out.amountMissing = AmountMissing(in.amount);
+    return out;
+}
+
+ClickOutcome CheckOnly(const ConverterInputs &in)
+{
+    ClickOutcome out;
+    out.amountMissing = AmountMissing(in.amount);
+    return out;
+}
+
+} // namespace convert

@@ -1,0 +1,193 @@
+#include "format/Numbers.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+#include <QLocale>
+
+namespace {
+
+// strtod in the C locale, whatever LC_NUMERIC the application set.
+double CDouble(const QByteArray &ascii)
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(ascii.constData(), nullptr, c);
+}
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Blanks that may surround a number in a box: spaces, tabs and the no-break spaces
+// some locales put between a number and its currency symbol.
+QString Unpadded(const QString &text)
+{
+    QString t = text;
+    t.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
+    return t.trimmed();
+}
+
+} // namespace
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    QByteArray number;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        number += char(text[i++].unicode());
+    bool digits = false;
+    while (i < n && IsDigit(text[i])) {
+        number += char(text[i++].unicode());
+        digits = true;
+    }
+    if (i < n && text[i] == u'.') {
+        number += '.';
+        ++i;
+        while (i < n && IsDigit(text[i])) {
+            number += char(text[i++].unicode());
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    // The exponent counts only when digits follow its letter and sign.
+    if (i < n && (text[i] == u'E' || text[i] == u'e')) {
+        qsizetype j = i + 1;
+        QByteArray exponent = "e";
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            exponent += char(text[j++].unicode());
+        bool expDigits = false;
+        while (j < n && IsDigit(text[j])) {
+            exponent += char(text[j++].unicode());
+            expDigits = true;
+        }
+        if (expDigits)
+            number += exponent;
+    }
+    return CDouble(number);
+}
+
+QString NumberText(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // also for -0: a sign before nothing means nothing
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    // %g with 15 digits switches to the exponent form exactly below 1E-04 and from 1E+15.
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'e', u'E');
+    return text;
+}
+
+QString PointText(double value)
+{
+    QString text = NumberText(value);
+    if (text.startsWith(QStringLiteral("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QStringLiteral("-0.")))
+        text.remove(1, 1);
+    if (!text.startsWith(u'-'))
+        text.prepend(u' ');
+    return text;
+}
+
+std::optional<double> LocaleNumber(const QString &text)
+{
+    const QLocale locale;
+    QString t = Unpadded(text);
+    if (t.isEmpty())
+        return std::nullopt;
+
+    bool negative = false;
+    if (t.startsWith(u'(') && t.endsWith(u')')) { // accounting form of a negative amount
+        negative = true;
+        t = Unpadded(t.mid(1, t.size() - 2));
+    }
+    const QString symbol = locale.currencySymbol();
+    if (!symbol.isEmpty() && t.contains(symbol))
+        t = Unpadded(t.remove(symbol));
+    // "-$5.00" leaves "-5.00", "$-5.00" too; "- 5,00" from "-5,00 €" forms is joined up.
+    t.remove(u' ');
+
+    bool ok = false;
+    double value = locale.toDouble(t, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+double RoundHalfAway(double value, int decimals)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return value == 0.0 ? 0.0 : value;
+    // The value's 15 significant digits and its decimal exponent.
+    const QString e = QString::number(std::fabs(value), 'e', 14); // d.dddddddddddddde±XX
+    const QString digits = e.left(1) + e.mid(2, 14);
+    const int exponent = e.mid(e.indexOf(u'e') + 1).toInt();
+    const int kept = exponent + 1 + decimals; // digits before the rounding point
+    if (kept >= 15)
+        return value;
+    if (kept < 0)
+        return 0.0;
+    QString whole = digits.left(kept);
+    bool up = digits[kept] >= u'5';
+    // Add one to the kept digits, carrying left.
+    if (up) {
+        int k = whole.size() - 1;
+        while (k >= 0 && whole[k] == u'9') {
+            whole[k] = u'0';
+            --k;
+        }
+        if (k < 0)
+            whole.prepend(u'1');
+        else
+            whole[k] = QChar(whole[k].unicode() + 1);
+    }
+    if (whole.isEmpty() || whole.count(u'0') == whole.size())
+        return 0.0;
+    const QByteArray decimal = (whole + QStringLiteral("e") + QString::number(-decimals)).toLatin1();
+    const double rounded = CDouble(decimal);
+    return value < 0 ? -rounded : rounded;
+}
+
+QString CurrencyText(double value)
+{
+    const QLocale locale;
+    return locale.toCurrencyString(RoundHalfAway(value, 2), locale.currencySymbol(), 2);
+}
+
+QString MaskText(double value, const QString &mask)
+{
+    const qsizetype point = mask.indexOf(u'.');
+    const QString decimalsPart = point < 0 ? QString() : mask.mid(point + 1);
+    const int maxDecimals = int(decimalsPart.size());
+    const int minDecimals = int(decimalsPart.count(u'0'));
+    const bool grouping = mask.left(point < 0 ? mask.size() : point).contains(u',');
+
+    QLocale locale;
+    locale.setNumberOptions(grouping ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
+    QString text = locale.toString(RoundHalfAway(value, maxDecimals), 'f', maxDecimals);
+    if (maxDecimals > minDecimals) {
+        const QString separator = locale.decimalPoint();
+        qsizetype drop = 0;
+        while (drop < maxDecimals - minDecimals && text.at(text.size() - 1 - drop) == u'0')
+            ++drop;
+        text.chop(drop);
+        if (drop == maxDecimals && text.endsWith(separator))
+            text.chop(separator.size());
+    }
+    return text;
+}
+
+void UseHomeConventionsForBareLocale()
+{
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}

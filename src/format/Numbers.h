@@ -1,0 +1,41 @@
+#pragma once
+// The only places where numbers and texts meet. LeadingNumber, NumberText and PointText
+// always use "." as the decimal point; LocaleNumber, CurrencyText and MaskText follow the
+// user's settings through the default QLocale (so a test can pin one with QLocale::setDefault).
+
+#include <optional>
+#include <QString>
+
+// The longest leading number of the text ("12abc" is 12, "2,5" is 2); no number reads as 0.
+// An exponent beyond the range of a double reads as an infinity of the same sign.
+double LeadingNumber(const QString &text);
+
+// At most 15 significant digits, "." as the decimal point, no grouping; exponent form
+// from 1E+15 upward and below 1E-04 in magnitude ("1E+15", "1.5E-07").
+QString NumberText(double value);
+
+// NumberText without the "0" before a leading point (".75", "-.5") and with one blank
+// before a non-negative number (" 12").
+QString PointText(double value);
+
+// A number written with the user's symbols, with or without the currency symbol
+// ("1,234.5679" or "$350.00" under U.S. settings). Where that fails, a plain number with "."
+// as the decimal point ("350.00" under German settings too). Anything else is no number.
+std::optional<double> LocaleNumber(const QString &text);
+
+// The value in the user's currency format, rounded half away from zero on its
+// 15-digit decimal value ("$0.02" for 0.015 under U.S. settings).
+QString CurrencyText(double value);
+
+// The value through a format mask such as "###,###,##0.####", with the user's symbols:
+// grouping where the mask has a ",", as many decimals as the mask allows, trailing
+// optional decimals dropped.
+QString MaskText(double value, const QString &mask);
+
+// The value rounded half away from zero to the given number of decimals, on its decimal
+// value held to 15 significant digits: the double nearest to the rounded decimal.
+double RoundHalfAway(double value, int decimals);
+
+// Where the system locale is the bare C/POSIX one, make U.S. conventions the default:
+// they are the program's home ones.
+void UseHomeConventionsForBareLocale();

@@ -1,0 +1,176 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "format/Numbers.h"
+#include "support/LocaleGuard.h"
+
+namespace {
+
+struct LeadingCase { const char *text; double expected; };
+
+class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase> {};
+
+TEST_P(LeadingNumberTest, ReadsTheLongestLeadingNumber)
+{
+    const LeadingCase c = GetParam();
+    EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.expected) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
+    LeadingCase{"", 0}, LeadingCase{" ", 0}, LeadingCase{"   ", 0}, LeadingCase{"abc", 0},
+    LeadingCase{"12abc", 12}, LeadingCase{"2,5", 2}, LeadingCase{"1,5", 1},
+    LeadingCase{"  42", 42}, LeadingCase{"\t7", 7}, LeadingCase{"-2", -2}, LeadingCase{"+3.5", 3.5},
+    LeadingCase{"-", 0}, LeadingCase{".", 0}, LeadingCase{".75", 0.75}, LeadingCase{"-.5", -0.5},
+    LeadingCase{"1.2.3", 1.2}, LeadingCase{"1E3", 1000}, LeadingCase{"1e3", 1000},
+    LeadingCase{"1.5E-07", 1.5e-7}, LeadingCase{"2E+2x", 200}, LeadingCase{"12E", 12},
+    LeadingCase{"12E+", 12}, LeadingCase{"3 4", 3}, LeadingCase{"- 4", 0},
+    LeadingCase{"0.0208333333333333", 0.0208333333333333}, LeadingCase{"1E-999", 0}));
+
+TEST(LeadingNumber, AHugeExponentReadsAsAnInfinityOfItsSign)
+{
+    EXPECT_TRUE(std::isinf(LeadingNumber("1E999")));
+    EXPECT_GT(LeadingNumber("1E999"), 0);
+    EXPECT_LT(LeadingNumber("-1E999"), 0);
+}
+
+TEST(LeadingNumber, IgnoresTheUsersDecimalComma)
+{
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_DOUBLE_EQ(LeadingNumber("2,5"), 2);
+    EXPECT_DOUBLE_EQ(LeadingNumber("2.5"), 2.5);
+}
+
+struct TextCase { double value; const char *numberText; const char *pointText; };
+
+class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NumberTextTest, WritesFifteenDigitsWithAPoint)
+{
+    const TextCase c = GetParam();
+    EXPECT_EQ(NumberText(c.value), QString::fromLatin1(c.numberText));
+    EXPECT_EQ(PointText(c.value), QString::fromLatin1(c.pointText));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, ::testing::Values(
+    TextCase{0, "0", " 0"}, TextCase{-0.0, "0", " 0"}, TextCase{12, "12", " 12"},
+    TextCase{0.0625, "0.0625", " .0625"}, TextCase{0.75, "0.75", " .75"},
+    TextCase{-0.5, "-0.5", "-.5"}, TextCase{-2, "-2", "-2"}, TextCase{1.5, "1.5", " 1.5"},
+    TextCase{0.75 / 36, "0.0208333333333333", " .0208333333333333"},
+    TextCase{0.75 / 63360, "1.18371212121212E-05", " 1.18371212121212E-05"},
+    TextCase{0.0001, "0.0001", " .0001"}, TextCase{0.00001, "1E-05", " 1E-05"},
+    TextCase{1.5e-7, "1.5E-07", " 1.5E-07"}, TextCase{1e15, "1E+15", " 1E+15"},
+    TextCase{-1.5e15, "-1.5E+15", "-1.5E+15"}, TextCase{999999999999999, "999999999999999", " 999999999999999"},
+    TextCase{123456789012345.6, "123456789012346", " 123456789012346"},
+    TextCase{1234567.891, "1234567.891", " 1234567.891"}, TextCase{1e300, "1E+300", " 1E+300"}));
+
+TEST(NumberText, ReadsBackHeldToFifteenDigits)
+{
+    for (double v : {2.0 / 3.0, 1.0 / 7.0, 12.0 / 0.0353, 1e-20 / 3, 3e20 / 7}) {
+        const double back = LeadingNumber(NumberText(v));
+        EXPECT_NEAR(back / v, 1.0, 1e-14) << v;
+        EXPECT_EQ(NumberText(back), NumberText(v));
+    }
+}
+
+TEST(NumberText, IgnoresTheUsersSettings)
+{
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_EQ(NumberText(1234.5), QStringLiteral("1234.5"));
+    EXPECT_EQ(PointText(-0.25), QStringLiteral("-.25"));
+}
+
+struct LocaleCase { const char *locale; const char *text; double expected; };
+
+class LocaleNumberReads : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocaleNumberReads, TheUsersNumbersAndAmounts)
+{
+    const LocaleCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    const auto value = LocaleNumber(QString::fromUtf8(c.text));
+    ASSERT_TRUE(value.has_value()) << c.text << " under " << c.locale;
+    EXPECT_DOUBLE_EQ(*value, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberReads, ::testing::Values(
+    LocaleCase{"en_US", "1,234.5679", 1234.5679}, LocaleCase{"en_US", "$350.00", 350},
+    LocaleCase{"en_US", "350.00", 350}, LocaleCase{"en_US", "4.75", 4.75},
+    LocaleCase{"en_US", " 12 ", 12}, LocaleCase{"en_US", "-$5.00", -5}, LocaleCase{"en_US", "($5.00)", -5},
+    LocaleCase{"en_US", "1000", 1000},
+    LocaleCase{"de_DE", "1.234,5679", 1234.5679}, LocaleCase{"de_DE", "350,00\u00a0\u20ac", 350},
+    LocaleCase{"de_DE", "350.00", 350}, LocaleCase{"de_DE", "4.75", 4.75}, LocaleCase{"de_DE", "-5,00\u00a0\u20ac", -5}));
+
+class LocaleNumberFails : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(LocaleNumberFails, OnTextThatIsNoNumber)
+{
+    EXPECT_FALSE(LocaleNumber(QString::fromUtf8(GetParam())).has_value()) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberFails,
+                         ::testing::Values("", " ", "abc", "$", "12abc", "1E999", "nan", "inf"));
+
+TEST(CurrencyText, UsesTheUsersCurrencyForm)
+{
+    EXPECT_EQ(CurrencyText(350), QStringLiteral("$350.00"));
+    EXPECT_EQ(CurrencyText(4.75), QStringLiteral("$4.75"));
+    EXPECT_EQ(CurrencyText(1234567.5), QStringLiteral("$1,234,567.50"));
+    EXPECT_EQ(CurrencyText(0), QStringLiteral("$0.00"));
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_EQ(CurrencyText(350), QStringLiteral("350,00\u00a0\u20ac"));
+}
+
+TEST(CurrencyText, RoundsHalfWayAwayFromZeroOnTheDecimalValue)
+{
+    EXPECT_EQ(CurrencyText(0.015), QStringLiteral("$0.02"));
+    EXPECT_EQ(CurrencyText(0.005), QStringLiteral("$0.01"));
+    EXPECT_EQ(CurrencyText(0.0149), QStringLiteral("$0.01"));
+    EXPECT_EQ(CurrencyText(2.675), QStringLiteral("$2.68"));
+    EXPECT_EQ(CurrencyText(-0.015), QStringLiteral("($0.02)")); // the U.S. negative currency form
+}
+
+TEST(CurrencyText, ReadsBackThroughLocaleNumber)
+{
+    for (const char *name : {"en_US", "de_DE", "fr_FR", "en_GB"}) {
+        LocaleGuard guard{QLocale(QString::fromLatin1(name))};
+        for (double v : {350.0, 4.75, 2872.8, 1234567.89, -12.5}) {
+            const auto back = LocaleNumber(CurrencyText(v));
+            ASSERT_TRUE(back.has_value()) << name << " " << CurrencyText(v).toStdString();
+            EXPECT_DOUBLE_EQ(*back, v);
+        }
+    }
+}
+
+struct MaskCase { double value; const char *us; const char *german; };
+
+class MaskTextTest : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(MaskTextTest, GroupsAndKeepsUpToFourDecimals)
+{
+    const MaskCase c = GetParam();
+    const QString mask = QStringLiteral("###,###,##0.####");
+    EXPECT_EQ(MaskText(c.value, mask), QString::fromUtf8(c.us));
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_EQ(MaskText(c.value, mask), QString::fromUtf8(c.german));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MaskTextTest, ::testing::Values(
+    MaskCase{1234.56789, "1,234.5679", "1.234,5679"}, MaskCase{0, "0", "0"}, MaskCase{12, "12", "12"},
+    MaskCase{2.5, "2.5", "2,5"}, MaskCase{0.00004, "0", "0"}, MaskCase{-0.00004, "0", "0"},
+    MaskCase{0.00005, "0.0001", "0,0001"}, MaskCase{-1234.5, "-1,234.5", "-1.234,5"},
+    MaskCase{1e15, "1,000,000,000,000,000", "1.000.000.000.000.000"}));
+
+TEST(RoundHalfAway, RoundsTheFifteenDigitDecimal)
+{
+    EXPECT_DOUBLE_EQ(RoundHalfAway(0.015, 2), 0.02);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(-0.015, 2), -0.02);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(9.995, 2), 10.0);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(0.004, 2), 0.0);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(0.005, 2), 0.01);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(1234.56785, 4), 1234.5679);
+    EXPECT_DOUBLE_EQ(RoundHalfAway(1e20, 2), 1e20);
+    EXPECT_FALSE(std::signbit(RoundHalfAway(-0.001, 2)));
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+#pragma once
+// Readable QString and QStringList values in GoogleTest messages. Include it in every test.
+#include <ostream>
+
+#include <QString>
+#include <QStringList>
+
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList &list, std::ostream *os)
+{
+    *os << '[';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *os << ']';
+}

@@ -1,0 +1,90 @@
+#pragma once
+// Drives the real main window headless, as a user would: by the controls' design names.
+#include <memory>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/Boxes.h"
+#include "app/frmRound.h"
+#include "support/QtPrinting.h"
+#include "support/RecordingSeams.h"
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<frmRound>(seams);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+    }
+    void TearDown() override { window.reset(); }
+
+    template <typename T = QWidget>
+    T *Control(const char *name) const
+    {
+        T *w = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << "no control " << name;
+        return w;
+    }
+    DropDownList *List(const char *name) const { return Control<DropDownList>(name); }
+    MultiLineBox *Box(const char *name) const { return Control<MultiLineBox>(name); }
+    QLineEdit *Line(const char *name) const { return Control<QLineEdit>(name); }
+    QPushButton *Button(const char *name) const { return Control<QPushButton>(name); }
+
+    // Picks an item from a list, as a click in its drop-down does.
+    void Pick(const char *listName, const QString &item)
+    {
+        DropDownList *list = List(listName);
+        const int index = list->findText(item, Qt::MatchExactly);
+        ASSERT_GE(index, 0) << "no item " << item.toStdString() << " in " << listName;
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    // Types into the edit field of a list or a box, replacing its text.
+    void Type(const char *name, const QString &text)
+    {
+        QWidget *w = Control(name);
+        if (auto *list = qobject_cast<DropDownList *>(w)) {
+            list->lineEdit()->selectAll();
+            QTest::keyClicks(list->lineEdit(), text);
+            if (text.isEmpty())
+                list->lineEdit()->clear();
+        } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
+            line->selectAll();
+            line->del();
+            QTest::keyClicks(line, text);
+        }
+    }
+    // The control a click on the converter spot of Frame2 reaches: the topmost visible button.
+    QPushButton *ButtonAtConvertSpot() const
+    {
+        QWidget *frame = Control("Frame2");
+        const QPoint spot = Button("Command41")->geometry().center();
+        return qobject_cast<QPushButton *>(frame->childAt(spot));
+    }
+    // Clicks "Click to Convert" where the user sees it.
+    void ClickConvert()
+    {
+        QPushButton *button = ButtonAtConvertSpot();
+        ASSERT_NE(button, nullptr) << "no visible button at the converter spot";
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRequest &m : seams.messages)
+            texts << m.text;
+        return texts;
+    }
+
+    RecordingSeams seams;
+    std::unique_ptr<frmRound> window;
+};
