@@ -1,0 +1,95 @@
+#include "convert/weight/Weights.h"
+
+#include "catalog/MeasurementTypes.h"
+#include "catalog/UnitNames.h"
+
+namespace convert::weight {
+
+namespace {
+
+const QString Break = QStringLiteral("\r\n");
+
+QString GerahDictionary()
+{
+    return QStringLiteral(
+        "Qarvel's Bible Dictionary  - A bean, probably of the carob tree, the smallest weight, "
+        "and also the smallest piece of money, among the Hebrews, equal to the twentieth part "
+        "of a shekel . This word came into use in the same way as our word grain, from a grain "
+        "of wheat.");
+}
+
+QString Numbers3v47()
+{
+    return QStringLiteral(
+        "Numbers 3:47  Thou shalt even take five shekels apiece by the poll, after the shekel of "
+        "the sanctuary shalt thou take them: (the shekel is twenty gerahs:)");
+}
+
+// The verse breaks off after "and" in the quotation as it has always been shown.
+QString Exodus38v26()
+{
+    return QStringLiteral(
+        "Exodus 38:26  A bekah for every man, that is, half a shekel, after the shekel of the "
+        "sanctuary, for every one that went to be numbered, from twenty years old and");
+}
+
+ConverterGroup WeightConverter(const QString &weightType, const QStringList &ownWeights,
+                               const QList<NoteBlock> &notes)
+{
+    return TableConverter(UnitOunces(weightType), unit::Ounces, ownWeights,
+                          ModernWeights() + ownWeights, notes);
+}
+
+} // namespace
+
+QStringList ModernWeights() { return {unit::Ounces, unit::Pounds, unit::Grams, unit::Kilograms}; }
+
+QStringList OldTestamentWeights()
+{
+    return {unit::Gerah, unit::Bekah, unit::Pim, unit::Shekel, unit::Mina, unit::Talent};
+}
+
+QStringList NewTestamentWeights() { return {unit::PoundRomanLitra, unit::Talent}; }
+
+UnitTable UnitOunces(const QString &weightType)
+{
+    // Independent constants: a kilogram is not 1000 grams here, nor a shekel 20 gerahs.
+    UnitTable table = {
+        {unit::Ounces, 1},
+        {unit::Pounds, 16},
+        {unit::Grams, 0.0353},
+        {unit::Kilograms, 35.2736},
+    };
+    if (weightType == measure::WeightsOT) {
+        table += {
+            {unit::Gerah, 0.02},  {unit::Bekah, 0.201}, {unit::Pim, 0.268},
+            {unit::Shekel, 0.403}, {unit::Mina, 20.16}, {unit::Talent, 1209.6},
+        };
+    } else if (weightType == measure::WeightsNT) {
+        table += {{unit::PoundRomanLitra, 12}, {unit::Talent, 1440}};
+    }
+    return table;
+}
+
+QList<NoteBlock> WeightNotes()
+{
+    return {
+        {unit::Gerah, NoteBox::Text5, GerahDictionary() + Break + Break + Numbers3v47()},
+        {unit::Bekah, NoteBox::Text5, Exodus38v26()},
+        {unit::Pim, NoteBox::Text5, Exodus38v26()},
+    };
+}
+
+ConverterGroup OldTestamentWeightConverter()
+{
+    return WeightConverter(measure::WeightsOT, OldTestamentWeights(), WeightNotes());
+}
+
+ConverterGroup NewTestamentWeightConverter()
+{
+    // It empties the sentence like every converter, so a pair it does not know cannot leave
+    // an earlier answer standing.
+    return WeightConverter(measure::WeightsNT, NewTestamentWeights(), {});
+}
+
+} // namespace convert::weight
