@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "catalog/MeasurementTypes.h"
+#include "catalog/UnitLists.h"
+#include "support/QtPrinting.h"
+
+namespace {
+
+struct ListCase
+{
+    const char *type;
+    QStringList fromUnits;
+    QStringList toUnits;
+};
+
+// Written out letter for letter: the converters compare these texts exactly.
+const QStringList LinearFrom = {
+    "Finger", "Handbreath", "Span", "Cubit (Roman, NT)", "Cubit (Egyptian)",
+    "Cubit (Hebrew, OT)", "Cubit (Ezekiel's)", "Cubit (Royal Egyptian)", "Cubit (Hebrew Long)",
+    "Cubit (Babylon Royal)", "Pace", "Fathom", "Reed", "Furlong (Stadion)",
+    "Sabbath Day's Journey", "A Little Way", "Day's Journey (Alone)",
+    "Day's Journey (In Company)", "Greek Feet", "Roman Feet", "Roman Mile"};
+const QStringList WeightsOTFrom = {"Gerah", "Bekah", "Pim", "Shekel", "Mina", "Talent"};
+const QStringList WeightsNTFrom = {"Pound (Roman Litra)", "Talent"};
+const QStringList LiquidFrom = {"Log", "Kab(Cab)", "Hin", "Bath", "Homer(Kor)"};
+const QStringList DryFrom = {"Cab(Kab)", "Omer", "Seah", "Ephah", "Lethech", "Cor(Kor)", "Homer"};
+const QStringList Metric = {"Ounces", "Pounds", "Grams", "Kilograms"};
+
+class UnitLists : public ::testing::TestWithParam<ListCase>
+{
+};
+
+TEST_P(UnitLists, OffersTheTypesUnitsInListOrder)
+{
+    const ListCase &c = GetParam();
+    EXPECT_EQ(catalog::FromUnitList(QString::fromUtf8(c.type)), c.fromUnits);
+    EXPECT_EQ(catalog::ToUnitList(QString::fromUtf8(c.type)), c.toUnits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryType, UnitLists,
+    ::testing::Values(
+        ListCase{"Area Measures", {"Acre"}, {"Square Rods", "Square Feet"}},
+        ListCase{"Linear Measures Old & New Testament", LinearFrom,
+                 QStringList{"Inches", "Feet", "Yards", "Miles", "Centimeters", "Meters",
+                             "Kilometers"} + LinearFrom},
+        ListCase{"Weights Old Testament", WeightsOTFrom, Metric + WeightsOTFrom},
+        ListCase{"Weights New Testament", WeightsNTFrom, Metric + WeightsNTFrom},
+        ListCase{"Liquid Measure Old Testament", LiquidFrom,
+                 QStringList{"Ounces", "Pints", "Gallons", "Liters"} + LiquidFrom},
+        ListCase{"Dry Measure Old Testament", DryFrom,
+                 QStringList{"Dry Pints", "Dry Quarts", "Liters", "Pecks", "Bushels"} + DryFrom},
+        ListCase{"Dry and Liquid Measures New Testament", {}, {}},
+        ListCase{"Roman Capacity Measures", {}, {}},
+        ListCase{"Money Values Old Testament", {}, {}},
+        ListCase{"Money Values New Testament", {}, {}},
+        ListCase{"Time", {}, {}},
+        // Only an exact name has lists.
+        ListCase{"Choose A Measurement Type", {}, {}},
+        ListCase{"area measures", {}, {}},
+        ListCase{"Area Measures ", {}, {}},
+        ListCase{"", {}, {}}));
+
+TEST(UnitListSizes, MatchTheCountsTheListsPromise)
+{
+    const struct
+    {
+        QString type;
+        qsizetype from, to;
+    } sizes[] = {{measure::Area, 1, 2},     {measure::Linear, 21, 28},
+                 {measure::WeightsOT, 6, 10}, {measure::WeightsNT, 2, 6},
+                 {measure::LiquidOT, 5, 9},   {measure::DryOT, 7, 12}};
+    for (const auto &s : sizes) {
+        EXPECT_EQ(catalog::FromUnitList(s.type).size(), s.from) << s.type.toStdString();
+        EXPECT_EQ(catalog::ToUnitList(s.type).size(), s.to) << s.type.toStdString();
+        EXPECT_EQ(catalog::FromUnitList(s.type).removeDuplicates(), 0) << s.type.toStdString();
+        EXPECT_EQ(catalog::ToUnitList(s.type).removeDuplicates(), 0) << s.type.toStdString();
+    }
+}
+
+} // namespace
