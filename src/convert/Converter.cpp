@@ -80,11 +80,13 @@ ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
         if (!(toMatches && fromMatches))
             continue;
         const double product = LeadingNumber(in.amount) * pair.factor;
-        if (!std::isfinite(product)) {
+        const QString raw = NumberText(product);
+        // Just below the largest double the 15-digit text rounds past it and reads back as
+        // an infinity, which the formatting would show as 0: too large all the same.
+        if (!std::isfinite(product) || !std::isfinite(LeadingNumber(raw))) {
             out.tooLarge = true;
             continue;
         }
-        const QString raw = NumberText(product);
         const QString result = FormatResult(raw);
         out.text3 = result;
         out.sentence = ResultSentence(in.amount, in.fromUnit, result, in.toUnit);

@@ -89,7 +89,7 @@ struct ClickOutcome
     std::optional<QString> text6;
     std::optional<QString> text3;    // the formatted result of the last matching pair
     std::optional<QString> sentence; // its ResultSentence
-    bool tooLarge = false;           // a matching pair's product was no finite number
+    bool tooLarge = false;           // a matching pair's product has no finite 15-digit text
     bool amountMissing = false;      // the amount box is exactly empty
 };
 
