@@ -1,5 +1,9 @@
 #include "convert/linear/LengthConverters.h"
 
+#include <map>
+
+#include "catalog/MeasurementTypes.h"
+#include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 #include "convert/linear/CubitNote.h"
 #include "convert/linear/UnitInches.h"
@@ -8,9 +12,11 @@ namespace convert::linear {
 
 namespace {
 
+using catalog::ConverterButton;
+
 struct LengthGroup
 {
-    LengthButton button;
+    ConverterButton button;
     QStringList fromUnits;
     QList<NoteBlock> notes;
 };
@@ -21,63 +27,71 @@ const QList<LengthGroup> &LengthGroups()
 {
     static const QList<LengthGroup> groups{
         // The Egyptian cubit's note goes beside the unit note that choosing it showed.
-        {LengthButton::Command1,
+        {ConverterButton::Command1,
          {unit::Finger, unit::Handbreath, unit::CubitEgyptian},
          {CubitNoteFor(unit::CubitEgyptian, NoteBox::Text6)}},
-        {LengthButton::Command31,
+        {ConverterButton::Command31,
          {unit::Span, unit::CubitRomanNT, unit::RomanMile},
          {CubitNoteFor(unit::CubitRomanNT, NoteBox::Text5)}},
-        {LengthButton::Command41,
+        {ConverterButton::Command41,
          {unit::CubitHebrewLong, unit::CubitBabylonRoyal, unit::Pace},
          {CubitNoteFor(unit::CubitHebrewLong, NoteBox::Text5),
           CubitNoteFor(unit::CubitBabylonRoyal, NoteBox::Text5)}},
-        {LengthButton::Command51,
+        {ConverterButton::Command51,
          {unit::CubitHebrewOT, unit::CubitEzekiels, unit::CubitRoyalEgyptian},
          {CubitNoteFor(unit::CubitHebrewOT, NoteBox::Text5),
           CubitNoteFor(unit::CubitEzekiels, NoteBox::Text5),
           CubitNoteFor(unit::CubitRoyalEgyptian, NoteBox::Text5)}},
-        {LengthButton::Command6, {unit::Fathom, unit::Reed, unit::FurlongStadion}, {}},
-        {LengthButton::Command7,
+        {ConverterButton::Command6, {unit::Fathom, unit::Reed, unit::FurlongStadion}, {}},
+        {ConverterButton::Command7,
          {unit::SabbathDaysJourney, unit::ALittleWay, unit::DaysJourneyInCompany},
          {}},
-        {LengthButton::Command8, {unit::DaysJourneyAlone, unit::GreekFeet, unit::RomanFeet}, {}},
+        {ConverterButton::Command8, {unit::DaysJourneyAlone, unit::GreekFeet, unit::RomanFeet}, {}},
     };
     return groups;
 }
 
-const LengthGroup &GroupOf(LengthButton button)
+const LengthGroup *GroupOf(ConverterButton button)
 {
     for (const LengthGroup &group : LengthGroups())
         if (group.button == button)
-            return group;
-    Q_UNREACHABLE();
+            return &group;
+    return nullptr;
 }
 
 } // namespace
 
-QStringList FromUnitsOf(LengthButton button)
+QStringList FromUnitsOf(ConverterButton button)
 {
+    const LengthGroup *group = GroupOf(button);
+    if (!group)
+        return {};
     // The sections run in the order of the from-unit list, whatever order the group names.
-    const QStringList &members = GroupOf(button).fromUnits;
     QStringList ordered;
-    for (const QString &name : LengthFromUnits())
-        if (members.contains(name))
+    for (const QString &name : catalog::FromUnitList(measure::Linear))
+        if (group->fromUnits.contains(name))
             ordered << name;
     return ordered;
 }
 
-QList<NoteBlock> NotesOf(LengthButton button) { return GroupOf(button).notes; }
-
-const ConverterGroup &LengthConverter(LengthButton button)
+QList<NoteBlock> NotesOf(ConverterButton button)
 {
-    static const std::array<ConverterGroup, LengthButtons.size()> converters = [] {
-        std::array<ConverterGroup, LengthButtons.size()> built;
-        for (std::size_t i = 0; i < LengthButtons.size(); ++i)
-            built[i] = TableConverter(UnitInches(), unit::Inches, FromUnitsOf(LengthButtons[i]),
-                                      LengthToUnits(), NotesOf(LengthButtons[i]));
+    const LengthGroup *group = GroupOf(button);
+    return group ? group->notes : QList<NoteBlock>();
+}
+
+const ConverterGroup &LengthConverter(ConverterButton button)
+{
+    static const std::map<ConverterButton, ConverterGroup> converters = [] {
+        std::map<ConverterButton, ConverterGroup> built;
+        for (ConverterButton b : LengthButtons)
+            built[b] = TableConverter(UnitInches(), unit::Inches, FromUnitsOf(b),
+                                      catalog::ToUnitList(measure::Linear), NotesOf(b));
         return built;
     }();
-    return converters[static_cast<std::size_t>(button)];
+    static const ConverterGroup none;
+    const auto found = converters.find(button);
+    return found != converters.end() ? found->second : none;
 }
 
 } // namespace convert::linear

@@ -6,26 +6,28 @@
 #include <QList>
 #include <QStringList>
 
+#include "catalog/ConverterButtons.h"
 #include "convert/Converter.h"
 
 namespace convert::linear {
 
 // The "Click to Convert" buttons behind which lengths are converted.
-enum class LengthButton { Command1, Command31, Command41, Command51, Command6, Command7, Command8 };
+inline constexpr std::array<catalog::ConverterButton, 7> LengthButtons{
+    catalog::ConverterButton::Command1,  catalog::ConverterButton::Command31,
+    catalog::ConverterButton::Command41, catalog::ConverterButton::Command51,
+    catalog::ConverterButton::Command6,  catalog::ConverterButton::Command7,
+    catalog::ConverterButton::Command8};
 
-inline constexpr std::array<LengthButton, 7> LengthButtons{
-    LengthButton::Command1, LengthButton::Command31, LengthButton::Command41,
-    LengthButton::Command51, LengthButton::Command6, LengthButton::Command7,
-    LengthButton::Command8};
-
-// The from-units the button's converter serves, in the order of the from-unit list.
-QStringList FromUnitsOf(LengthButton button);
+// The from-units the button's converter serves, in the order of the linear from-unit list;
+// none for a button that converts no lengths.
+QStringList FromUnitsOf(catalog::ConverterButton button);
 
 // The cubit note blocks of the button's converter, one before each cubit's section.
-QList<NoteBlock> NotesOf(LengthButton button);
+QList<NoteBlock> NotesOf(catalog::ConverterButton button);
 
-// The converter behind the button: each of its from-units into each length to-unit.
-// Built on first use and kept for the run.
-const ConverterGroup &LengthConverter(LengthButton button);
+// The converter behind the button: each of its from-units into each linear to-unit, built
+// on first use and kept for the run. A button of no length converter gets one that
+// converts nothing.
+const ConverterGroup &LengthConverter(catalog::ConverterButton button);
 
 } // namespace convert::linear

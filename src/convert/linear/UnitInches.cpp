@@ -4,13 +4,6 @@
 
 namespace convert::linear {
 
-namespace {
-
-// The modern units lead the table; they are only converted into.
-constexpr qsizetype ModernUnits = 7;
-
-} // namespace
-
 const UnitTable &UnitInches()
 {
     static const UnitTable table{
@@ -46,15 +39,5 @@ const UnitTable &UnitInches()
     };
     return table;
 }
-
-QStringList LengthToUnits()
-{
-    QStringList names;
-    for (const UnitValue &row : UnitInches())
-        names << row.name;
-    return names;
-}
-
-QStringList LengthFromUnits() { return LengthToUnits().mid(ModernUnits); }
 
 } // namespace convert::linear
