@@ -1,0 +1,80 @@
+#pragma once
+// Looks inside a converter made of data: its pair blocks in run order, and one pair's
+// factor and shown result checked against a row of expected values.
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "convert/Converter.h"
+#include "support/QtPrinting.h"
+
+// One (from, to) pair as a converter must serve it: the factor after the 15-digit
+// rounding of its quotient, and what an amount of 1 shows.
+struct PairRow
+{
+    QString from;
+    QString to;
+    double factor;
+    const char *shown;
+};
+
+inline void PrintTo(const PairRow &row, std::ostream *os)
+{
+    *os << row.from.toStdString() << " -> " << row.to.toStdString();
+}
+
+inline QList<convert::PairConversion> PairsOf(const convert::ConverterGroup &group)
+{
+    QList<convert::PairConversion> pairs;
+    for (const convert::Block &block : group.blocks)
+        if (const auto *pair = std::get_if<convert::PairConversion>(&block))
+            pairs.append(*pair);
+    return pairs;
+}
+
+// The (from, to) names of the pair blocks, in run order, against those of the rows.
+inline void ExpectPairOrder(const convert::ConverterGroup &group, const QList<PairRow> &rows)
+{
+    QStringList actual, expected;
+    for (const convert::PairConversion &pair : PairsOf(group))
+        actual << pair.fromUnit + QStringLiteral(" -> ") + pair.toUnit;
+    for (const PairRow &row : rows)
+        expected << row.from + QStringLiteral(" -> ") + row.to;
+    EXPECT_EQ(actual, expected);
+}
+
+// The row's pair has exactly one block, with the rule and factor given, and a click with
+// the amount 1 shows the row's result in the sentence.
+inline void ExpectPair(const convert::ConverterGroup &group, const PairRow &row,
+                       convert::FactorRule rule)
+{
+    int found = 0;
+    for (const convert::PairConversion &pair : PairsOf(group)) {
+        if (pair.fromUnit != row.from || pair.toUnit != row.to)
+            continue;
+        ++found;
+        EXPECT_EQ(pair.rule, rule);
+        EXPECT_EQ(pair.factor, row.factor); // exactly: the 15-digit value, not the raw quotient
+    }
+    EXPECT_EQ(found, 1);
+
+    const convert::ClickOutcome out = convert::Click(group, {QStringLiteral("1"), row.from, row.to});
+    const QString shown = QString::fromLatin1(row.shown);
+    EXPECT_EQ(out.text3, shown);
+    EXPECT_EQ(out.sentence, QStringLiteral("1  ") + row.from + QStringLiteral("  =  ") + shown +
+                                QStringLiteral("  ") + row.to);
+    EXPECT_FALSE(out.tooLarge);
+    EXPECT_FALSE(out.amountMissing);
+}
+
+// A unit converted into another and back comes home: no unit has two sizes.
+inline void ExpectReversible(const convert::ConverterGroup &group)
+{
+    const QList<convert::PairConversion> pairs = PairsOf(group);
+    for (const convert::PairConversion &there : pairs)
+        for (const convert::PairConversion &back : pairs)
+            if (there.fromUnit == back.toUnit && there.toUnit == back.fromUnit) {
+                EXPECT_NEAR(there.factor * back.factor, 1.0, 1e-12)
+                    << there.fromUnit.toStdString() << " <-> " << there.toUnit.toStdString();
+            }
+}
