@@ -1,5 +1,7 @@
 #include "convert/capacity/Capacity.h"
 
+#include "catalog/MeasurementTypes.h"
+#include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 
 namespace convert::capacity {
@@ -30,43 +32,23 @@ UnitTable UnitDryPints()
     };
 }
 
-QStringList LiquidMeasures()
-{
-    return {unit::Log, unit::KabCab, unit::Hin, unit::Bath, unit::HomerKor};
-}
-
-QStringList LiquidToUnits()
-{
-    return QStringList{unit::Ounces, unit::Pints, unit::Quarts, unit::Gallons, unit::Liters} +
-           LiquidMeasures();
-}
-
-QStringList DryMeasures()
-{
-    return {unit::CabKab, unit::Omer, unit::Seah, unit::Ephah, unit::Lethech, unit::CorKor,
-            unit::Homer};
-}
-
-QStringList DryToUnits()
-{
-    return QStringList{unit::DryPints, unit::DryQuarts, unit::Liters, unit::Pecks, unit::Bushels} +
-           DryMeasures();
-}
-
 ConverterGroup LiquidAndAreaConverter()
 {
     ConverterGroup group;
     for (const UnitValue &area : AreaFactor())
         group.blocks.append(PairConversion{unit::Acre, area.name, FactorRule::Fixed, area.value});
+    QStringList toUnits = catalog::ToUnitList(measure::LiquidOT);
+    toUnits.insert(toUnits.indexOf(unit::Pints) + 1, unit::Quarts);
     const UnitTable liquids = UnitFluidOunces();
-    for (const QString &fromUnit : LiquidMeasures())
-        AppendSection(group, liquids, unit::Ounces, fromUnit, LiquidToUnits());
+    for (const QString &fromUnit : catalog::FromUnitList(measure::LiquidOT))
+        AppendSection(group, liquids, unit::Ounces, fromUnit, toUnits);
     return group;
 }
 
 ConverterGroup DryMeasureConverter()
 {
-    return TableConverter(UnitDryPints(), unit::DryPints, DryMeasures(), DryToUnits());
+    return TableConverter(UnitDryPints(), unit::DryPints, catalog::FromUnitList(measure::DryOT),
+                          catalog::ToUnitList(measure::DryOT));
 }
 
 } // namespace convert::capacity

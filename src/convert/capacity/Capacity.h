@@ -1,7 +1,5 @@
 #pragma once
 // The Old Testament liquid and dry measures and the acre: their values and converters.
-#include <QStringList>
-
 #include "convert/Converter.h"
 
 namespace convert::capacity {
@@ -14,15 +12,10 @@ UnitTable AreaFactor();
 // Dry pints per unit: the seven dry measures and the modern to-units but "Dry Pints".
 UnitTable UnitDryPints();
 
-// From-units in list order, and the to-units in the order the converters try them.
-QStringList LiquidMeasures();
-QStringList LiquidToUnits(); // also "Quarts", which the to-list does not offer
-QStringList DryMeasures();
-QStringList DryToUnits();
-
-// Behind Command11: the acre first, then the liquid measures.
+// Behind Command11: the acre first, then each liquid measure into each liquid to-unit and
+// into "Quarts", which the to-list does not offer but a user may type.
 ConverterGroup LiquidAndAreaConverter();
-// Behind Command12.
+// Behind Command12: each dry measure into each dry to-unit, in the orders of the lists.
 ConverterGroup DryMeasureConverter();
 
 } // namespace convert::capacity

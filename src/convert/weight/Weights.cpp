@@ -1,6 +1,7 @@
 #include "convert/weight/Weights.h"
 
 #include "catalog/MeasurementTypes.h"
+#include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 
 namespace convert::weight {
@@ -33,23 +34,13 @@ QString Exodus38v26()
         "sanctuary, for every one that went to be numbered, from twenty years old and");
 }
 
-ConverterGroup WeightConverter(const QString &weightType, const QStringList &ownWeights,
-                               const QList<NoteBlock> &notes)
+ConverterGroup WeightConverter(const QString &weightType, const QList<NoteBlock> &notes)
 {
-    return TableConverter(UnitOunces(weightType), unit::Ounces, ownWeights,
-                          ModernWeights() + ownWeights, notes);
+    return TableConverter(UnitOunces(weightType), unit::Ounces, catalog::FromUnitList(weightType),
+                          catalog::ToUnitList(weightType), notes);
 }
 
 } // namespace
-
-QStringList ModernWeights() { return {unit::Ounces, unit::Pounds, unit::Grams, unit::Kilograms}; }
-
-QStringList OldTestamentWeights()
-{
-    return {unit::Gerah, unit::Bekah, unit::Pim, unit::Shekel, unit::Mina, unit::Talent};
-}
-
-QStringList NewTestamentWeights() { return {unit::PoundRomanLitra, unit::Talent}; }
 
 UnitTable UnitOunces(const QString &weightType)
 {
@@ -82,14 +73,14 @@ QList<NoteBlock> WeightNotes()
 
 ConverterGroup OldTestamentWeightConverter()
 {
-    return WeightConverter(measure::WeightsOT, OldTestamentWeights(), WeightNotes());
+    return WeightConverter(measure::WeightsOT, WeightNotes());
 }
 
 ConverterGroup NewTestamentWeightConverter()
 {
     // It empties the sentence like every converter, so a pair it does not know cannot leave
     // an earlier answer standing.
-    return WeightConverter(measure::WeightsNT, NewTestamentWeights(), {});
+    return WeightConverter(measure::WeightsNT, {});
 }
 
 } // namespace convert::weight

@@ -215,18 +215,6 @@ TEST(UnitDryPints, GivesTheSeahOneSizeInEveryRole)
     EXPECT_NEAR(6 * *convert::ValueOf(UnitDryPints(), unit::CabKab), 13.32, 1e-12);
 }
 
-TEST(CapacityToUnits, AreTheConvertersOwnOrders)
-{
-    // The liquid converter also takes "Quarts", typed by hand, though its list offers none.
-    EXPECT_EQ(LiquidToUnits(),
-              (QStringList{unit::Ounces, unit::Pints, unit::Quarts, unit::Gallons, unit::Liters,
-                           unit::Log, unit::KabCab, unit::Hin, unit::Bath, unit::HomerKor}));
-    EXPECT_EQ(DryToUnits(),
-              (QStringList{unit::DryPints, unit::DryQuarts, unit::Liters, unit::Pecks, unit::Bushels,
-                           unit::CabKab, unit::Omer, unit::Seah, unit::Ephah, unit::Lethech,
-                           unit::CorKor, unit::Homer}));
-}
-
 struct ClickRow
 {
     bool liquid; // Command11, else Command12
