@@ -1,0 +1,378 @@
+#include <gtest/gtest.h>
+
+#include "catalog/Messages.h"
+#include "money/MoneyValuation.h"
+#include "support/LocaleGuard.h"
+
+namespace {
+
+using namespace money;
+
+QString Euro(const char *amount) { return QString::fromUtf8(amount) + QStringLiteral("\u00a0\u20ac"); }
+
+// ---- one coin in one metal ----
+
+struct CoinCase
+{
+    const char *what;
+    double ounces;
+    const char *price;
+    const char *multiple;
+    const char *number;   // the coin box's first text
+    const char *currency; // and its last
+};
+
+void PrintTo(const CoinCase &c, std::ostream *os) { *os << c.what; }
+
+class CoinValueTest : public ::testing::TestWithParam<CoinCase> {};
+
+TEST_P(CoinValueTest, WritesTheHeldNumberThenItsCurrencyText)
+{
+    const CoinCase c = GetParam();
+    const CoinResult result = CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple));
+    const auto *text = std::get_if<CoinText>(&result);
+    ASSERT_NE(text, nullptr) << c.what;
+    EXPECT_EQ(text->number, QString::fromUtf8(c.number)) << c.what;
+    EXPECT_EQ(text->currency, QString::fromUtf8(c.currency)) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Coins, CoinValueTest, ::testing::Values(
+    CoinCase{"shekel of silver", OldTestamentOunces::Shekel, "$4.75", "1", "1.91425", "$1.91"},
+    CoinCase{"shekel of gold", OldTestamentOunces::Shekel, "$350.00", "1", "141.05", "$141.05"},
+    // 4.75 x 604.8 is a double just below 2872.8
+    CoinCase{"talent of silver", OldTestamentOunces::Talent, "$4.75", "1", "2872.8", "$2,872.80"},
+    CoinCase{"talent of gold", OldTestamentOunces::Talent, "$350.00", "1", "211680", "$211,680.00"},
+    CoinCase{"plain price", OldTestamentOunces::Mina, "4.75", "1", "95.76", "$95.76"},
+    CoinCase{"grouped price", OldTestamentOunces::Mina, "$1,000.00", "1", "20160", "$20,160.00"},
+    CoinCase{"grouped multiple counts its leading digits", OldTestamentOunces::Shekel, "$350.00", "1,000",
+             "141.05", "$141.05"},
+    CoinCase{"empty multiple", OldTestamentOunces::Talent, "$350.00", "", "0", "$0.00"},
+    CoinCase{"letters as multiple", OldTestamentOunces::Talent, "$350.00", "abc", "0", "$0.00"},
+    CoinCase{"currency symbol before the multiple", OldTestamentOunces::Talent, "$350.00", "$2", "0", "$0.00"},
+    CoinCase{"decimal multiple", OldTestamentOunces::Shekel, "$350.00", "2.5", "352.625", "$352.63"},
+    CoinCase{"decimal comma in the multiple", OldTestamentOunces::Shekel, "$350.00", "2,5", "282.1", "$282.10"},
+    CoinCase{"negative multiple", OldTestamentOunces::Shekel, "$4.75", "-1", "-1.91425", "($1.91)"},
+    CoinCase{"negative price", OldTestamentOunces::Talent, "-$350.00", "1", "-211680", "($211,680.00)"},
+    CoinCase{"price in the negative currency form", OldTestamentOunces::Talent, "($350.00)", "1", "-211680",
+             "($211,680.00)"},
+    CoinCase{"negative times negative", OldTestamentOunces::Talent, "-$350.00", "-1", "211680", "$211,680.00"},
+    CoinCase{"zero price, negative multiple", OldTestamentOunces::Talent, "0", "-1", "0", "$0.00"},
+    // price x ounces is held to 15 digits before the multiple: unheld it would be ...918
+    CoinCase{"product held before the multiple", OldTestamentOunces::Shekel, "368.821452004895", "3",
+             "445.905135473919", "$445.91"},
+    CoinCase{"New Testament shekel held", NewTestamentOunces::Shekel, "675.80444149618", "10",
+             "2459.92816704609", "$2,459.93"},
+    CoinCase{"large multiple", OldTestamentOunces::Talent, "$350.00", "1E12", "2.1168E+17",
+             "$211,680,000,000,000,000.00"}));
+
+struct CoinFaultCase
+{
+    const char *what;
+    double ounces;
+    const char *price;
+    const char *multiple;
+    CoinFault::Input input;
+    bool tooLarge;
+};
+
+void PrintTo(const CoinFaultCase &c, std::ostream *os) { *os << c.what; }
+
+class CoinValueFaults : public ::testing::TestWithParam<CoinFaultCase> {};
+
+TEST_P(CoinValueFaults, NameTheInputAndTheMessage)
+{
+    const CoinFaultCase c = GetParam();
+    const CoinResult result = CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple));
+    const auto *fault = std::get_if<CoinFault>(&result);
+    ASSERT_NE(fault, nullptr) << c.what;
+    EXPECT_EQ(fault->input, c.input) << c.what;
+    EXPECT_EQ(fault->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage) << c.what;
+}
+
+using Input = CoinFault::Input;
+INSTANTIATE_TEST_SUITE_P(Faults, CoinValueFaults, ::testing::Values(
+    CoinFaultCase{"empty price", OldTestamentOunces::Shekel, "", "1", Input::Price, false},
+    CoinFaultCase{"blank price", OldTestamentOunces::Shekel, "  ", "1", Input::Price, false},
+    CoinFaultCase{"letters", OldTestamentOunces::Shekel, "abc", "1", Input::Price, false},
+    CoinFaultCase{"currency symbol only", OldTestamentOunces::Shekel, "$", "1", Input::Price, false},
+    CoinFaultCase{"number then letters", OldTestamentOunces::Shekel, "12abc", "1", Input::Price, false},
+    CoinFaultCase{"unreadable price wins over a huge multiple", OldTestamentOunces::Shekel, "", "1E999",
+                  Input::Price, false},
+    CoinFaultCase{"price x ounces beyond a double", OldTestamentOunces::Talent, "1E308", "1", Input::Price, true},
+    CoinFaultCase{"the largest double held to 15 digits", 1.0, "1.7976931348623157E308", "1", Input::Price, true},
+    CoinFaultCase{"infinite multiple", OldTestamentOunces::Shekel, "$350.00", "1E999", Input::Multiple, true},
+    CoinFaultCase{"zero price times an infinite multiple", OldTestamentOunces::Shekel, "0", "1E999",
+                  Input::Multiple, true},
+    CoinFaultCase{"held product x multiple beyond a double", OldTestamentOunces::Talent, "$350.00", "1E306",
+                  Input::Multiple, true},
+    CoinFaultCase{"value rounds past the largest double", 1.0, "1", "1.7976931348623157E308",
+                  Input::Multiple, true}));
+
+// ---- the small coins at fixed dollars ----
+
+struct FixedCase
+{
+    const char *what;
+    double dollars;
+    const char *multiple;
+    const char *number;
+    const char *currency;
+};
+
+void PrintTo(const FixedCase &c, std::ostream *os) { *os << c.what; }
+
+class FixedCoinValueTest : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedCoinValueTest, ReadsTheMultipleWithTheUsersConventions)
+{
+    const FixedCase c = GetParam();
+    const CoinResult result = FixedCoinValue(c.dollars, QString::fromUtf8(c.multiple));
+    const auto *text = std::get_if<CoinText>(&result);
+    ASSERT_NE(text, nullptr) << c.what;
+    EXPECT_EQ(text->number, QString::fromUtf8(c.number)) << c.what;
+    EXPECT_EQ(text->currency, QString::fromUtf8(c.currency)) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Coins, FixedCoinValueTest, ::testing::Values(
+    FixedCase{"farthing", CoinDollars::Farthing, "1", "0.04", "$0.04"},
+    FixedCase{"mite: half a cent rounds away from zero", CoinDollars::Mite, "1", "0.015", "$0.02"},
+    FixedCase{"penny", CoinDollars::Penny, "1", "0.05", "$0.05"},
+    FixedCase{"farthing at $2", CoinDollars::Farthing, "$2", "0.08", "$0.08"},
+    FixedCase{"mite at $2", CoinDollars::Mite, "$2", "0.03", "$0.03"},
+    FixedCase{"penny at $2", CoinDollars::Penny, "$2", "0.1", "$0.10"},
+    FixedCase{"grouped multiple reads whole", CoinDollars::Farthing, "1,000", "40", "$40.00"},
+    FixedCase{"mite at 1,000", CoinDollars::Mite, "1,000", "15", "$15.00"},
+    // 3 x 0.015 is a double just below 0.045; held, it is half a cent
+    FixedCase{"mite at 3", CoinDollars::Mite, "3", "0.045", "$0.05"},
+    FixedCase{"negative multiple", CoinDollars::Mite, "-1", "-0.015", "($0.02)"},
+    FixedCase{"zero", CoinDollars::Penny, "0", "0", "$0.00"}));
+
+TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
+{
+    for (const char *multiple : {"", " ", "abc", "2abc", "1E999"}) {
+        const CoinResult result = FixedCoinValue(CoinDollars::Farthing, QString::fromUtf8(multiple));
+        const auto *fault = std::get_if<CoinFault>(&result);
+        ASSERT_NE(fault, nullptr) << '"' << multiple << '"';
+        EXPECT_EQ(fault->input, CoinFault::Input::Multiple);
+        EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
+    }
+}
+
+TEST(CoinValue, FollowsTheUsersConventions)
+{
+    LocaleGuard guard{GermanLocale()};
+    const CoinResult gold = CoinValue(OldTestamentOunces::Mina, Euro("350,00"), QStringLiteral("1"));
+    ASSERT_TRUE(std::holds_alternative<CoinText>(gold));
+    EXPECT_EQ(std::get<CoinText>(gold).number, QStringLiteral("7056"));
+    EXPECT_EQ(std::get<CoinText>(gold).currency, Euro("7.056,00"));
+    // The multiple of the metal coins keeps "." as its decimal point under every locale.
+    const CoinResult half = CoinValue(OldTestamentOunces::Mina, Euro("350,00"), QStringLiteral("0.5"));
+    EXPECT_EQ(std::get<CoinText>(half).currency, Euro("3.528,00"));
+    // That of the small coins does not.
+    const CoinResult mite = FixedCoinValue(CoinDollars::Mite, QStringLiteral("1,000"));
+    EXPECT_EQ(std::get<CoinText>(mite).currency, Euro("0,02"));
+    const CoinResult negative = FixedCoinValue(CoinDollars::Penny, QStringLiteral("-2"));
+    EXPECT_EQ(std::get<CoinText>(negative).currency, Euro("-0,10"));
+}
+
+// ---- the summary ----
+
+struct SummaryCase
+{
+    QList<SummaryLine> lines;
+    bool endsInDollars;
+    const char *expected;
+};
+
+void PrintTo(const SummaryCase &c, std::ostream *os) { *os << c.lines.size() << " lines" << (c.endsInDollars ? " in dollars" : ""); }
+
+class MoneySummaryTest : public ::testing::TestWithParam<SummaryCase> {};
+
+TEST_P(MoneySummaryTest, JoinsItsLinesWithCrLfAndNoneAfterTheLast)
+{
+    const SummaryCase c = GetParam();
+    EXPECT_EQ(MoneySummary(c.lines, c.endsInDollars), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, MoneySummaryTest, ::testing::Values(
+    SummaryCase{{}, true, ""},
+    SummaryCase{{{"A =", "$1.00"}}, false, "A =  $1.00"},
+    SummaryCase{{{"A =", "$1.00"}}, true, "A =  $1.00  U.S. Dollars"},
+    SummaryCase{{{"A =", "$1.00"}, {"B  =", "($2.00)"}}, false, "A =  $1.00\r\nB  =  ($2.00)"},
+    SummaryCase{{{"A =", "$1.00"}, {"B =", "2,00 \u20ac"}, {"C =", ""}}, true,
+                "A =  $1.00  U.S. Dollars\r\nB =  2,00 \u20ac  U.S. Dollars\r\nC =    U.S. Dollars"}));
+
+// ---- the two panels ----
+
+QStringList BoxesWritten(const ValuationOutcome &outcome)
+{
+    QStringList boxes;
+    for (const CoinWrite &write : outcome.coinWrites)
+        boxes << write.coinBox;
+    return boxes;
+}
+
+QString NumberWritten(const ValuationOutcome &outcome, const char *box)
+{
+    for (const CoinWrite &write : outcome.coinWrites)
+        if (write.coinBox == QLatin1String(box))
+            return write.text.number;
+    return QStringLiteral("<not written>");
+}
+
+const QStringList OldTestamentRuns{"txtShekSil", "txtShekGol", "txtMinSil", "txtMinGol", "txtTalSil", "txtTalGol"};
+const QStringList NewTestamentRuns{"txtBekSil",  "txtDraSil",  "txtDraGol",  "txtDenSil",  "txtDenGol",  "txtGerSil",
+                                   "txtGerGol",  "txtMinaSil", "txtMinaGol", "txtSheSil",  "txtSheGol",  "txtTaleSil",
+                                   "txtTaleGol", "txtFarthing", "txtMite",   "txtPenny"};
+
+struct PanelCase
+{
+    const char *what;
+    const char *locale;
+    bool newTestament;
+    PanelTexts texts;
+    QStringList lines;
+};
+
+void PrintTo(const PanelCase &c, std::ostream *os) { *os << c.what; }
+
+class PanelSummary : public ::testing::TestWithParam<PanelCase> {};
+
+TEST_P(PanelSummary, WritesEveryCoinInRunOrderAndTheWholeSummary)
+{
+    const PanelCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    const ValuationOutcome outcome = c.newTestament ? NewTestamentMoney(c.texts) : OldTestamentMoney(c.texts);
+    EXPECT_FALSE(outcome.failure) << c.what;
+    EXPECT_EQ(BoxesWritten(outcome), c.newTestament ? NewTestamentRuns : OldTestamentRuns) << c.what;
+    EXPECT_EQ(outcome.summary, c.lines.join(QStringLiteral("\r\n"))) << c.what;
+}
+
+const QString E = QStringLiteral("\u00a0\u20ac");
+
+INSTANTIATE_TEST_SUITE_P(Panels, PanelSummary, ::testing::Values(
+    PanelCase{"Old Testament at the start texts", "en_US", false, {"$350.00", "$4.75", "1"},
+              {"SHECKEL - Silver =  $1.91  U.S. Dollars", "SHECKEL - Gold =  $141.05  U.S. Dollars",
+               "MINA - Silver =  $95.76  U.S. Dollars", "MINA - Gold =  $7,056.00  U.S. Dollars",
+               "TALENT - Silver =  $2,872.80  U.S. Dollars", "TALENT - Gold =  $211,680.00  U.S. Dollars"}},
+    PanelCase{"Old Testament, empty multiple", "en_US", false, {"$350.00", "$4.75", ""},
+              {"SHECKEL - Silver =  $0.00  U.S. Dollars", "SHECKEL - Gold =  $0.00  U.S. Dollars",
+               "MINA - Silver =  $0.00  U.S. Dollars", "MINA - Gold =  $0.00  U.S. Dollars",
+               "TALENT - Silver =  $0.00  U.S. Dollars", "TALENT - Gold =  $0.00  U.S. Dollars"}},
+    PanelCase{"Old Testament, negative multiple", "en_US", false, {"$350.00", "$4.75", "-2"},
+              {"SHECKEL - Silver =  ($3.83)  U.S. Dollars", "SHECKEL - Gold =  ($282.10)  U.S. Dollars",
+               "MINA - Silver =  ($191.52)  U.S. Dollars", "MINA - Gold =  ($14,112.00)  U.S. Dollars",
+               "TALENT - Silver =  ($5,745.60)  U.S. Dollars", "TALENT - Gold =  ($423,360.00)  U.S. Dollars"}},
+    PanelCase{"Old Testament, German prices as start-up writes them", "de_DE", false,
+              {"350,00\u00a0\u20ac", "4,75\u00a0\u20ac", "1"},
+              {"SHECKEL - Silver =  1,91" + E + "  U.S. Dollars", "SHECKEL - Gold =  141,05" + E + "  U.S. Dollars",
+               "MINA - Silver =  95,76" + E + "  U.S. Dollars", "MINA - Gold =  7.056,00" + E + "  U.S. Dollars",
+               "TALENT - Silver =  2.872,80" + E + "  U.S. Dollars",
+               "TALENT - Gold =  211.680,00" + E + "  U.S. Dollars"}},
+    PanelCase{"New Testament at the start texts", "en_US", true, {"350.00", "4.75", "1"},
+              {"FARTHING = Approximately  $0.04", "MITE = Approximately  $0.02", "PENNY = Approximately  $0.05",
+               "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  $94.50",
+               "DENAIRUS - Silver =  $0.05", "DENAIRUS - Gold =  $3.50", "GERAH - Silver =  $0.09",
+               "GERAH - Gold =  $6.37", "MINA or POUND - Silver =  $86.45", "MINA or POUND - Gold =  $6,370.00",
+               "SHEKEL - Silver =  $1.73", "SHEKEL - Gold =  $127.40", "TALENT - Silver =  $6,916.00",
+               "TALENT - Gold =  $509,600.00"}},
+    PanelCase{"New Testament at a multiple of $2", "en_US", true, {"350.00", "4.75", "$2"},
+              {"FARTHING = Approximately  $0.08", "MITE = Approximately  $0.03", "PENNY = Approximately  $0.10",
+               "BEKA - Silver  =  $0.00", "DRACHMA - Silver =  $0.00", "DRACHMA - Gold =  $0.00",
+               "DENAIRUS - Silver =  $0.00", "DENAIRUS - Gold =  $0.00", "GERAH - Silver =  $0.00",
+               "GERAH - Gold =  $0.00", "MINA or POUND - Silver =  $0.00", "MINA or POUND - Gold =  $0.00",
+               "SHEKEL - Silver =  $0.00", "SHEKEL - Gold =  $0.00", "TALENT - Silver =  $0.00",
+               "TALENT - Gold =  $0.00"}},
+    PanelCase{"New Testament at a multiple of 1,000", "en_US", true, {"350.00", "4.75", "1,000"},
+              {"FARTHING = Approximately  $40.00", "MITE = Approximately  $15.00", "PENNY = Approximately  $50.00",
+               "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  $94.50",
+               "DENAIRUS - Silver =  $0.05", "DENAIRUS - Gold =  $3.50", "GERAH - Silver =  $0.09",
+               "GERAH - Gold =  $6.37", "MINA or POUND - Silver =  $86.45", "MINA or POUND - Gold =  $6,370.00",
+               "SHEKEL - Silver =  $1.73", "SHEKEL - Gold =  $127.40", "TALENT - Silver =  $6,916.00",
+               "TALENT - Gold =  $509,600.00"}},
+    PanelCase{"New Testament, negative gold price", "en_US", true, {"-350.00", "4.75", "1"},
+              {"FARTHING = Approximately  $0.04", "MITE = Approximately  $0.02", "PENNY = Approximately  $0.05",
+               "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  ($94.50)",
+               "DENAIRUS - Silver =  $0.05", "DENAIRUS - Gold =  ($3.50)", "GERAH - Silver =  $0.09",
+               "GERAH - Gold =  ($6.37)", "MINA or POUND - Silver =  $86.45",
+               "MINA or POUND - Gold =  ($6,370.00)", "SHEKEL - Silver =  $1.73", "SHEKEL - Gold =  ($127.40)",
+               "TALENT - Silver =  $6,916.00", "TALENT - Gold =  ($509,600.00)"}},
+    PanelCase{"New Testament, designed prices under German settings", "de_DE", true, {"350.00", "4.75", "1"},
+              {"FARTHING = Approximately  0,04" + E, "MITE = Approximately  0,02" + E,
+               "PENNY = Approximately  0,05" + E, "BEKA - Silver  =  0,86" + E, "DRACHMA - Silver =  1,28" + E,
+               "DRACHMA - Gold =  94,50" + E, "DENAIRUS - Silver =  0,05" + E, "DENAIRUS - Gold =  3,50" + E,
+               "GERAH - Silver =  0,09" + E, "GERAH - Gold =  6,37" + E, "MINA or POUND - Silver =  86,45" + E,
+               "MINA or POUND - Gold =  6.370,00" + E, "SHEKEL - Silver =  1,73" + E,
+               "SHEKEL - Gold =  127,40" + E, "TALENT - Silver =  6.916,00" + E,
+               "TALENT - Gold =  509.600,00" + E}}));
+
+TEST(OldTestamentMoney, HoldsTheTalentOfSilverToFifteenDigits)
+{
+    const ValuationOutcome outcome = OldTestamentMoney({"$350.00", "$4.75", "1"});
+    EXPECT_EQ(NumberWritten(outcome, "txtTalSil"), QStringLiteral("2872.8"));
+    EXPECT_EQ(NumberWritten(outcome, "txtShekSil"), QStringLiteral("1.91425"));
+}
+
+TEST(NewTestamentMoney, WritesTheMiteAsHalfACentBeforeItsCurrencyText)
+{
+    const ValuationOutcome outcome = NewTestamentMoney({"350.00", "4.75", "1"});
+    EXPECT_EQ(NumberWritten(outcome, "txtMite"), QStringLiteral("0.015"));
+    EXPECT_EQ(NumberWritten(outcome, "txtPenny"), QStringLiteral("0.05"));
+    EXPECT_EQ(NumberWritten(outcome, "txtTaleGol"), QStringLiteral("509600"));
+}
+
+struct FailureCase
+{
+    const char *what;
+    bool newTestament;
+    PanelTexts texts;
+    qsizetype written; // coin boxes written before the valuation stopped
+    const char *focusBox;
+    bool tooLarge;
+};
+
+void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.what; }
+
+class PanelFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(PanelFailure, StopsEmptiesTheSummaryAndNamesTheBox)
+{
+    const FailureCase c = GetParam();
+    const ValuationOutcome outcome = c.newTestament ? NewTestamentMoney(c.texts) : OldTestamentMoney(c.texts);
+    ASSERT_TRUE(outcome.failure) << c.what;
+    EXPECT_EQ(outcome.failure->focusBox, QLatin1String(c.focusBox)) << c.what;
+    EXPECT_EQ(outcome.failure->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage)
+        << c.what;
+    EXPECT_EQ(BoxesWritten(outcome), (c.newTestament ? NewTestamentRuns : OldTestamentRuns).first(c.written))
+        << c.what;
+    EXPECT_TRUE(outcome.summary.isEmpty()) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, PanelFailure, ::testing::Values(
+    FailureCase{"OT silver empty", false, {"$350.00", "", "1"}, 0, "txtSilver", false},
+    FailureCase{"OT gold in letters: the silver shekel runs first", false, {"gold", "$4.75", "1"}, 1, "txtGold",
+                false},
+    FailureCase{"OT both prices empty: the first run's box", false, {"", "", "1"}, 0, "txtSilver", false},
+    FailureCase{"OT gold mina beyond a double", false, {"1E308", "$4.75", "1"}, 3, "txtGold", true},
+    FailureCase{"OT infinite multiple", false, {"$350.00", "$4.75", "1E999"}, 0, "txtamount", true},
+    FailureCase{"NT silver empty", true, {"350.00", "", "1"}, 0, "txtSilverNT", false},
+    FailureCase{"NT gold empty: after the bekah and the silver drachma", true, {"", "4.75", "1"}, 2,
+                "txtGoldNT", false},
+    FailureCase{"NT empty multiple stops at the farthing", true, {"350.00", "4.75", ""}, 13, "txtAmountNT",
+                false},
+    FailureCase{"NT multiple in letters", true, {"350.00", "4.75", "many"}, 13, "txtAmountNT", false},
+    FailureCase{"NT multiple with trailing letters", true, {"350.00", "4.75", "2x"}, 13, "txtAmountNT", false},
+    FailureCase{"NT infinite multiple", true, {"350.00", "4.75", "1E999"}, 0, "txtAmountNT", true},
+    FailureCase{"NT gold talent beyond a double", true, {"1E306", "4.75", "1"}, 12, "txtGoldNT", true}));
+
+TEST(NewTestamentMoney, MetalCoinsBeforeAFailedFarthingAreZero)
+{
+    const ValuationOutcome outcome = NewTestamentMoney({"350.00", "4.75", ""});
+    ASSERT_EQ(outcome.coinWrites.size(), 13);
+    for (const CoinWrite &write : outcome.coinWrites) {
+        EXPECT_EQ(write.text.number, QStringLiteral("0")) << write.coinBox.toStdString();
+        EXPECT_EQ(write.text.currency, QStringLiteral("$0.00")) << write.coinBox.toStdString();
+    }
+}
+
+} // namespace
