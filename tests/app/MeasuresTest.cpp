@@ -121,6 +121,11 @@ struct FailureRow
     QString to;
 };
 
+void PrintTo(const FailureRow &row, std::ostream *os)
+{
+    *os << row.button << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
+}
+
 class MeasuresFailure : public Measures, public ::testing::WithParamInterface<FailureRow> {};
 
 TEST_P(MeasuresFailure, ConvertsNothingAndSaysNothing)
@@ -187,6 +192,8 @@ struct CheckRow
     QString amount;
     int messages;
 };
+
+void PrintTo(const CheckRow &row, std::ostream *os) { *os << '"' << row.amount.toStdString() << '"'; }
 
 class InputCheckButton : public Measures, public ::testing::WithParamInterface<CheckRow> {};
 

@@ -298,6 +298,11 @@ struct TooLargeRow
     QString to;
 };
 
+void PrintTo(const TooLargeRow &row, std::ostream *os)
+{
+    *os << row.amount.toStdString() << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
+}
+
 class CapacityTooLarge : public ::testing::TestWithParam<TooLargeRow> {};
 
 TEST_P(CapacityTooLarge, WritesNoResult)
@@ -324,6 +329,8 @@ struct CheckRow
     QString amount;
     bool amountMissing;
 };
+
+void PrintTo(const CheckRow &row, std::ostream *os) { *os << '"' << row.amount.toStdString() << '"'; }
 
 class InputCheck : public ::testing::TestWithParam<CheckRow> {};
 
