@@ -133,6 +133,25 @@ TEST_F(MoneyPanels, NewTestamentValuesItsCoinsAtTheStartTexts)
     EXPECT_TRUE(Box("txtOtMoney")->text().isEmpty());
 }
 
+TEST_F(MoneyPanels, ChoosingTheTypeShowsThePanelWhoseButtonValuesIt)
+{
+    Pick("Combo1", QStringLiteral("Money Values Old Testament"));
+    ASSERT_TRUE(Button("Command17")->isVisible());
+    seams.messages.clear(); // the notice of the default prices
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    EXPECT_EQ(Box("txtOtMoney")->text(), OldTestamentStart);
+
+    Pick("Combo1", QStringLiteral("Money Values New Testament"));
+    ASSERT_TRUE(Button("Command18")->isVisible());
+    seams.messages.clear();
+    QTest::mouseClick(Button("Command18"), Qt::LeftButton);
+    EXPECT_EQ(Box("txtNTMoney")->text(), NewTestamentStart);
+
+    // Coming back shows the last summary; choosing the type writes none of the panel's boxes.
+    Pick("Combo1", QStringLiteral("Money Values Old Testament"));
+    EXPECT_EQ(Box("txtOtMoney")->text(), OldTestamentStart);
+}
+
 struct MultipleCase
 {
     const char *multiple;
