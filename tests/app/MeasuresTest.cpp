@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "support/Window.h"
 
@@ -221,5 +222,68 @@ TEST_P(InputCheckButton, EmptiesTheSentenceAndAsksOnlyForAnEmptyAmount)
 
 INSTANTIATE_TEST_SUITE_P(Command13, InputCheckButton,
                          ::testing::Values(CheckRow{"", 1}, CheckRow{" ", 0}, CheckRow{"1", 0}));
+
+// Through the real choices: the type (and the acre) pick the button, a unit missing from a
+// list is typed, and the click answers with the converter of that button.
+struct ChoiceRow
+{
+    QStringList types;
+    QString from; // empty: the placeholder stays
+    QString to;
+    QString amount;
+    const char *answering;
+    QString sentence;
+};
+
+void PrintTo(const ChoiceRow &row, std::ostream *os)
+{
+    *os << row.types.join(QStringLiteral(", ")).toStdString() << ": " << row.from.toStdString()
+        << " -> " << row.to.toStdString();
+}
+
+class MeasuresChoice : public Measures, public ::testing::WithParamInterface<ChoiceRow>
+{
+protected:
+    void PickOrType(const char *listName, const QString &text)
+    {
+        if (text.isEmpty())
+            return;
+        if (List(listName)->items().contains(text))
+            Pick(listName, text);
+        else
+            Type(listName, text);
+    }
+};
+
+TEST_P(MeasuresChoice, ReachesTheRightConverter)
+{
+    const ChoiceRow &row = GetParam();
+    for (const QString &type : row.types)
+        Pick("Combo1", type);
+    PickOrType("Combo2", row.from);
+    PickOrType("Combo3", row.to);
+    Type("Text1", row.amount);
+    EXPECT_EQ(ButtonAtConvertSpot(), Button(row.answering));
+    ClickConvert();
+    EXPECT_EQ(Box("Text2")->text(), row.sentence);
+    EXPECT_TRUE(seams.messages.isEmpty());
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, MeasuresChoice,
+    ::testing::Values(
+        ChoiceRow{{measure::WeightsOT}, unit::Talent, unit::Grams, "1", "Command9",
+                  "1  Talent  =  34266.289  Grams"},
+        ChoiceRow{{measure::WeightsNT}, unit::Talent, unit::Grams, "1", "Command10",
+                  "1  Talent  =  40793.2011  Grams"},
+        ChoiceRow{{measure::LiquidOT}, unit::Hin, unit::Quarts, "2.5", "Command11",
+                  "2.5  Hin  =  9.70  Quarts"},
+        ChoiceRow{{measure::Area}, unit::Acre, unit::SquareFeet, "2", "Command11",
+                  "2  Acre  =  87120.00000000  Square Feet"},
+        ChoiceRow{{measure::DryOT}, unit::Seah, unit::Seah, "1", "Command12",
+                  "1  Seah  =  1.00000000  Seah"},
+        ChoiceRow{{measure::RomanCapacity, measure::Linear}, {}, {}, "1", "Command13", {}},
+        ChoiceRow{{measure::DryAndLiquidNT, measure::Area}, {}, {}, "1", "Command13", {}}));
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "convert/weight/Weights.h"
 
+#include "catalog/LineBreak.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
@@ -7,8 +8,6 @@
 namespace convert::weight {
 
 namespace {
-
-const QString Break = QStringLiteral("\r\n");
 
 QString GerahDictionary()
 {
@@ -65,7 +64,7 @@ UnitTable UnitOunces(const QString &weightType)
 QList<NoteBlock> WeightNotes()
 {
     return {
-        {unit::Gerah, NoteBox::Text5, GerahDictionary() + Break + Break + Numbers3v47()},
+        {unit::Gerah, NoteBox::Text5, GerahDictionary() + catalog::BlankLine + Numbers3v47()},
         {unit::Bekah, NoteBox::Text5, Exodus38v26()},
         {unit::Pim, NoteBox::Text5, Exodus38v26()},
     };
