@@ -1,0 +1,188 @@
+#include <cctype>
+#include <string>
+
+#include "catalog/Scripture.h"
+#include "catalog/TypeNotes.h"
+#include "catalog/UnitNotes.h"
+#include "support/Window.h"
+
+namespace {
+
+using Text = QString (*)();
+
+const QString EarlierNote = QStringLiteral("an earlier note");
+const QString EarlierVerse = QStringLiteral("an earlier verse");
+
+class UnitChoice : public WindowTest
+{
+protected:
+    QStringList ButtonsNotHidden() const
+    {
+        QStringList names;
+        for (QPushButton *b : window->ConverterButtons())
+            if (!b->isHidden())
+                names << b->objectName();
+        return names;
+    }
+    // Picks the type and marks both notes boxes, so that what the unit leaves alone shows.
+    void ChooseType(const char *type)
+    {
+        Pick("Combo1", QString::fromUtf8(type));
+        Box("Text5")->setText(EarlierNote);
+        Box("Text6")->setText(EarlierVerse);
+    }
+};
+
+const char *const Linear = "Linear Measures Old & New Testament";
+const char *const Dry = "Dry Measure Old Testament";
+const char *const Liquid = "Liquid Measure Old Testament";
+
+struct UnitCase
+{
+    const char *type;
+    const char *unit;
+    const char *button; // the one visible afterwards
+    Text note;          // or Text5 keeps what it showed
+    Text quote;         // or Text6 keeps what it showed
+};
+
+void PrintTo(const UnitCase &c, std::ostream *os) { *os << c.unit; }
+
+class EveryRoutedUnit : public UnitChoice, public ::testing::WithParamInterface<UnitCase>
+{
+};
+
+TEST_P(EveryRoutedUnit, ShowsItsButtonNoteAndQuotation)
+{
+    const UnitCase &c = GetParam();
+    ChooseType(c.type);
+    Pick("Combo3", List("Combo3")->itemText(0));
+    Type("Text1", "3");
+    Box("Text2")->setText("a sentence");
+
+    Pick("Combo2", QString::fromUtf8(c.unit));
+
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{c.button});
+    EXPECT_EQ(ButtonAtConvertSpot(), Button(c.button));
+    EXPECT_EQ(Box("Text5")->text(), c.note ? c.note() : EarlierNote);
+    EXPECT_EQ(Box("Text6")->text(), c.quote ? c.quote() : EarlierVerse);
+    // It converts nothing and touches nothing else.
+    EXPECT_EQ(List("Combo2")->text(), QString::fromUtf8(c.unit));
+    EXPECT_EQ(List("Combo3")->text(), List("Combo3")->itemText(0));
+    EXPECT_EQ(Line("Text1")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("a sentence"));
+    EXPECT_TRUE(seams.messages.isEmpty());
+
+    // Picking it again changes nothing more.
+    Pick("Combo2", QString::fromUtf8(c.unit));
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{c.button});
+    EXPECT_EQ(Box("Text5")->text(), c.note ? c.note() : EarlierNote);
+    EXPECT_EQ(Box("Text6")->text(), c.quote ? c.quote() : EarlierVerse);
+}
+
+using namespace catalog;
+using namespace catalog::scripture;
+
+INSTANTIATE_TEST_SUITE_P(
+    Routing, EveryRoutedUnit,
+    ::testing::Values(
+        UnitCase{"Area Measures", "Acre", "Command11", AcreNote, nullptr},
+        UnitCase{Linear, "Finger", "Command1", nullptr, Jeremiah52_21},
+        UnitCase{Linear, "Handbreath", "Command1", nullptr, Exodus37_12},
+        UnitCase{Linear, "Cubit (Egyptian)", "Command1", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Span", "Command31", nullptr, Exodus28_16},
+        UnitCase{Linear, "Cubit (Roman, NT)", "Command31", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Roman Mile", "Command31", nullptr, nullptr},
+        UnitCase{Linear, "Cubit (Hebrew, OT)", "Command51", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Cubit (Ezekiel's)", "Command51", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Cubit (Royal Egyptian)", "Command51", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Cubit (Hebrew Long)", "Command41", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Cubit (Babylon Royal)", "Command41", CubitUnitNote, nullptr},
+        UnitCase{Linear, "Pace", "Command41", nullptr, SecondSamuel6_13},
+        UnitCase{Linear, "Fathom", "Command6", nullptr, Acts27_28},
+        UnitCase{Linear, "Reed", "Command6", nullptr, Ezekiel40_5},
+        UnitCase{Linear, "Furlong (Stadion)", "Command6", nullptr, Luke24_13},
+        UnitCase{Linear, "Sabbath Day's Journey", "Command7", SabbathNote, Acts1_12},
+        UnitCase{Linear, "A Little Way", "Command7", nullptr, SecondSamuel19_36},
+        UnitCase{Linear, "Day's Journey (In Company)", "Command7", DaysJourneyInCompanyNote, Luke2_44},
+        UnitCase{Linear, "Day's Journey (Alone)", "Command8", DaysJourneyAloneNote, Genesis30_36},
+        UnitCase{Linear, "Greek Feet", "Command8", nullptr, nullptr},
+        UnitCase{Linear, "Roman Feet", "Command8", nullptr, nullptr},
+        // The dry and liquid units keep the button their type made visible.
+        UnitCase{Dry, "Homer", "Command12", HomerNote, nullptr},
+        UnitCase{Dry, "Lethech", "Command12", LethechNote, nullptr},
+        UnitCase{Dry, "Ephah", "Command12", EphahNote, nullptr},
+        UnitCase{Dry, "Seah", "Command12", SeahNote, nullptr},
+        UnitCase{Dry, "Omer", "Command12", OmerNote, nullptr},
+        UnitCase{Dry, "Cab(Kab)", "Command12", KabNote, nullptr},
+        UnitCase{Liquid, "Bath", "Command11", BathNote, nullptr},
+        UnitCase{Liquid, "Hin", "Command11", HinNote, nullptr},
+        UnitCase{Liquid, "Log", "Command11", LogNote, nullptr},
+        UnitCase{Liquid, "Kab(Cab)", "Command11", KabNote, nullptr},
+        // Items without a row change nothing.
+        UnitCase{"Weights Old Testament", "Gerah", "Command9", nullptr, nullptr},
+        UnitCase{"Weights Old Testament", "Bekah", "Command9", nullptr, nullptr},
+        UnitCase{"Weights Old Testament", "Pim", "Command9", nullptr, nullptr},
+        UnitCase{"Weights Old Testament", "Shekel", "Command9", nullptr, nullptr},
+        UnitCase{"Weights Old Testament", "Mina", "Command9", nullptr, nullptr},
+        UnitCase{"Weights Old Testament", "Talent", "Command9", nullptr, nullptr},
+        UnitCase{"Weights New Testament", "Pound (Roman Litra)", "Command10", nullptr, nullptr},
+        UnitCase{"Weights New Testament", "Talent", "Command10", nullptr, nullptr},
+        UnitCase{Liquid, "Homer(Kor)", "Command11", nullptr, nullptr},
+        UnitCase{Dry, "Cor(Kor)", "Command12", nullptr, nullptr}),
+    [](const auto &info) {
+        // "Talent" is listed by both weight types.
+        std::string name = std::to_string(info.index) + "_";
+        for (const char ch : std::string(info.param.unit))
+            if (std::isalnum(static_cast<unsigned char>(ch)))
+                name += ch;
+        return name;
+    });
+
+TEST_F(UnitChoice, FingerAfterAnInformationalTypeTakesOverFromCommand13)
+{
+    Pick("Combo1", "Roman Capacity Measures");
+    Pick("Combo1", "Linear Measures Old & New Testament");
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command13"});
+    Pick("Combo2", "Finger");
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command1"});
+    EXPECT_EQ(Box("Text6")->text(), scripture::Jeremiah52_21());
+    EXPECT_EQ(Box("Text5")->text(), LinearNote());
+}
+
+TEST_F(UnitChoice, ACubitAfterTheFingerKeepsTheFingersVerse)
+{
+    Pick("Combo1", "Linear Measures Old & New Testament");
+    Pick("Combo2", "Finger");
+    Pick("Combo2", "Cubit (Hebrew, OT)");
+    EXPECT_EQ(Box("Text5")->text(), CubitUnitNote());
+    EXPECT_EQ(Box("Text6")->text(), scripture::Jeremiah52_21());
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command51"});
+}
+
+TEST_F(UnitChoice, HomerKorAfterBathLeavesTheBathNote)
+{
+    Pick("Combo1", "Liquid Measure Old Testament");
+    Pick("Combo2", "Bath");
+    Pick("Combo2", "Homer(Kor)");
+    EXPECT_EQ(Box("Text5")->text(), BathNote());
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command11"});
+
+    Pick("Combo1", "Dry Measure Old Testament");
+    Pick("Combo2", "Ephah");
+    Pick("Combo2", "Cor(Kor)");
+    EXPECT_EQ(Box("Text5")->text(), EphahNote());
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command12"});
+}
+
+TEST_F(UnitChoice, TypingAUnitRoutesNothing)
+{
+    Pick("Combo1", "Weights Old Testament");
+    Pick("Combo1", "Linear Measures Old & New Testament");
+    Type("Combo2", "Finger");
+    EXPECT_EQ(List("Combo2")->text(), QStringLiteral("Finger"));
+    EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command9"});
+    EXPECT_EQ(Box("Text6")->text(), QString());
+}
+
+} // namespace
