@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "app/Boxes.h"
+#include "app/Design.h"
 #include "app/Seams.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
@@ -18,12 +19,12 @@
 
 namespace {
 
-// Places are designed in twips; 15 twips make a pixel at 96 dpi.
-int Px(int twips) { return (twips + 7) / 15; }
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+using design::Colour;
+using design::DesignFont;
+using design::Make;
+using design::MakeFrame;
+using design::Px;
+using design::Twips;
 
 const QColor Green(0, 255, 0);
 const QColor Cyan(0, 255, 255);
@@ -34,46 +35,10 @@ const QColor MenuText = Black;
 const QColor WindowText = Black;
 const QColor InactiveBorder(212, 208, 200);
 
-QFont DesignFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif); // falls back to the platform's sans font
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void Colour(QWidget *w, const QColor &text, const QColor &back)
-{
-    QPalette p = w->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, back);
-    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, text);
-    w->setPalette(p);
-}
-
 void GreenOn(QWidget *w, const QColor &back)
 {
     Colour(w, Green, back);
     w->setFont(DesignFont(8.25, true));
-}
-
-template <typename T>
-T *Make(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(place);
-    return w;
-}
-
-QFrame *MakeFrame(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *frame = Make<QFrame>(parent, name, place);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken); // an etched border, no caption
-    return frame;
 }
 
 QLineEdit *MakeLine(QWidget *parent, const char *name, const QRect &place, const QString &text)
@@ -119,7 +84,7 @@ frmRound::frmRound(Seams &seams, QWidget *parent)
     Q_INIT_RESOURCE(pictures);
     setObjectName(QStringLiteral("frmRound"));
     setWindowTitle(QStringLiteral("Ostrevan"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/ostrevan.ico")));
+    setWindowIcon(QIcon(design::WindowIcon));
     setFont(DesignFont(8.25, false));
     setFixedSize(Px(5865), Px(5925));
     BuildControls();
@@ -230,12 +195,12 @@ void frmRound::BuildControls()
     FrameSplash->setAutoFillBackground(true);
     Colour(FrameSplash, Black, InactiveBorder);
     Picture1 = Make<QLabel>(FrameSplash, "Picture1", Twips(120, 240, 5415, 4215));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.gif")));
+    Picture1->setPixmap(QPixmap(design::SplashPicture));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
 
     Image1 = Make<QLabel>(this, "Image1", Twips(120, 5280, 4500, 465));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.gif")));
+    Image1->setPixmap(QPixmap(design::BannerPicture));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Click here for more Freeware from Veltrane."));

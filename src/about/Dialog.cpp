@@ -1,0 +1,178 @@
+#include "about/Dialog.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/Design.h"
+#include "app/Seams.h"
+#include "catalog/About.h"
+
+using design::Colour;
+using design::DesignFont;
+using design::Make;
+using design::Px;
+using design::Twips;
+
+namespace {
+
+const QColor Grey(224, 224, 224);
+const QColor DarkBlue(0, 0, 192);
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+
+// The client area's top-left corner, from the screen's corner, and its size.
+const QPoint StoredPlace(Px(4890), Px(1395));
+const QSize ClientSize(Px(6030), Px(3705));
+
+// Transparent labels draw only their text; the container's back shows through.
+void TextColour(QWidget *w, const QColor &text)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    w->setPalette(p);
+}
+
+QFrame *MakeGreyFrame(QWidget *parent, const char *name, const QRect &place)
+{
+    QFrame *frame = design::MakeFrame(parent, name, place);
+    frame->setAutoFillBackground(true);
+    Colour(frame, Black, Grey);
+    return frame;
+}
+
+template <typename T = QLabel>
+T *MakeText(QWidget *parent, const char *name, const QRect &place, const QString &text)
+{
+    auto *label = Make<T>(parent, name, place);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    TextColour(label, DarkBlue);
+    return label;
+}
+
+} // namespace
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and a release of the left button over the label.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+// No owner window, and no task-bar button: a tool window.
+Dialog::Dialog(Seams &seams)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      seams_(seams)
+{
+    setObjectName(QStringLiteral("Dialog"));
+    // Qt does not count a tool window as one that keeps the run going; this one is, so
+    // that the run ends only when the last of the two windows closes.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setWindowTitle(catalog::about::Caption);
+    setWindowIcon(QIcon(design::WindowIcon));
+    setFont(DesignFont(8.25, false));
+    Colour(this, Black, Grey);
+    setFixedSize(ClientSize);
+}
+
+Dialog::~Dialog() = default;
+
+void Dialog::Show()
+{
+    if (!IsLoaded())
+        Load();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Dialog::Load()
+{
+    Frame1 = MakeGreyFrame(this, "Frame1", Twips(120, 120, 5775, 1095));
+    Label2 = MakeText(Frame1, "Label2", Twips(120, 240, 5535, 855), catalog::about::AuthorNote);
+    // The e-mail line lies in front of the note it overlaps, so that a click there is its own.
+    Label4 = MakeText<ClickLabel>(Frame1, "Label4", Twips(1680, 720, 2535, 255),
+                                  catalog::about::MailLine());
+    Label4->setWordWrap(false);
+    Label4->setAutoFillBackground(true);
+    Colour(Label4, Blue, Grey);
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->raise();
+    connect(Label4, &ClickLabel::clicked, this, &Dialog::Label4_Click);
+
+    Label1 = MakeText(this, "Label1", Twips(2400, 1320, 1335, 255), catalog::about::BetaLabel);
+    Label1->setFont(DesignFont(8.25, true));
+
+    Frame2 = MakeGreyFrame(this, "Frame2", Twips(120, 1560, 5775, 1455));
+    Label3 = MakeText(Frame2, "Label3", Twips(120, 240, 5535, 1095),
+                      catalog::about::FreewareStatement);
+
+    Image1 = Make<ClickLabel>(this, "Image1", Twips(120, 3120, 4500, 465));
+    Image1->setPixmap(QPixmap(design::BannerPicture));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &ClickLabel::clicked, this, &Dialog::Image1_Click);
+
+    OKButton = Make<QPushButton>(this, "OKButton", Twips(4800, 3120, 1095, 495));
+    OKButton->setText(catalog::about::OkCaption);
+    OKButton->setAutoDefault(false);
+    OKButton->setDefault(false);
+    Colour(OKButton, Black, Grey);
+    connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    // The only control that takes the focus.
+    OKButton->setFocus();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
+    setGeometry(QRect(corner + StoredPlace, ClientSize));
+}
+
+void Dialog::Unload()
+{
+    // Discarded controls leave the dialog at once; they are deleted once the event that
+    // unloads it (a click of one of them, perhaps) has finished with them.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        control->hide();
+        control->setParent(nullptr);
+        control->deleteLater();
+    }
+    Frame1 = nullptr;
+    Label2 = nullptr;
+    Label4 = nullptr;
+    Label1 = nullptr;
+    Frame2 = nullptr;
+    Label3 = nullptr;
+    Image1 = nullptr;
+    OKButton = nullptr;
+}
+
+void Dialog::closeEvent(QCloseEvent *event)
+{
+    Unload();
+    event->accept();
+}
+
+// A launch that fails changes nothing and says nothing.
+void Dialog::Image1_Click() { seams_.OpenUrl(QUrl(catalog::about::MakerWebAddress)); }
+
+void Dialog::Label4_Click() { seams_.OpenUrl(QUrl(catalog::about::MailTarget())); }
+
+void Dialog::OKButton_Click() { close(); }

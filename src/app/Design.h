@@ -1,0 +1,62 @@
+#pragma once
+// The design's units, font and colours, shared by the main window and the About dialog.
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QPalette>
+#include <QRect>
+#include <QWidget>
+
+namespace design {
+
+// Places are designed in twips; 15 twips make a pixel at 96 dpi.
+inline int Px(int twips) { return (twips + 7) / 15; }
+inline QRect Twips(int left, int top, int width, int height)
+{
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+inline QFont DesignFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif); // falls back to the platform's sans font
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// One text colour and one back colour for every role a control may draw with.
+inline void Colour(QWidget *w, const QColor &text, const QColor &back)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, back);
+    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, text);
+    w->setPalette(p);
+}
+
+// A control by its design name (also its objectName) at its place in its container.
+template <typename T>
+T *Make(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(place);
+    return w;
+}
+
+inline QFrame *MakeFrame(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *frame = Make<QFrame>(parent, name, place);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken); // an etched border, no caption
+    return frame;
+}
+
+// The embedded pictures.
+inline const QString BannerPicture = QStringLiteral(":/pictures/banner.gif");
+inline const QString SplashPicture = QStringLiteral(":/pictures/splash.gif");
+inline const QString WindowIcon = QStringLiteral(":/pictures/ostrevan.ico");
+
+} // namespace design
