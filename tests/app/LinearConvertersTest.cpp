@@ -1,0 +1,343 @@
+#include <QApplication>
+
+#include "catalog/MeasurementTypes.h"
+#include "catalog/Messages.h"
+#include "catalog/UnitLists.h"
+#include "catalog/UnitNames.h"
+#include "convert/linear/CubitNote.h"
+#include "convert/linear/LengthConverters.h"
+#include "support/Window.h"
+
+namespace {
+
+using convert::linear::CubitNote;
+
+const char *const kLengthButtons[] = {"Command1", "Command31", "Command41", "Command51",
+                                      "Command6", "Command7",  "Command8"};
+
+// The button that serves each linear from-unit.
+const char *ButtonOf(const QString &from)
+{
+    using namespace unit;
+    const QList<std::pair<const char *, QStringList>> groups{
+        {"Command1", {Finger, Handbreath, CubitEgyptian}},
+        {"Command31", {Span, CubitRomanNT, RomanMile}},
+        {"Command41", {CubitHebrewLong, CubitBabylonRoyal, Pace}},
+        {"Command51", {CubitHebrewOT, CubitEzekiels, CubitRoyalEgyptian}},
+        {"Command6", {Fathom, Reed, FurlongStadion}},
+        {"Command7", {SabbathDaysJourney, ALittleWay, DaysJourneyInCompany}},
+        {"Command8", {DaysJourneyAlone, GreekFeet, RomanFeet}},
+    };
+    for (const auto &[button, units] : groups)
+        if (units.contains(from))
+            return button;
+    ADD_FAILURE() << "no button for " << from.toStdString();
+    return "Command13";
+}
+
+// The length buttons clicked where the user sees them, with the panel shown and only the
+// chosen button at the spot, as choosing a from-unit leaves it.
+class LengthWindow : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Control("FrameSplash")->hide();
+        Control("Frame2")->show();
+        Box("Text5")->setText(QStringLiteral("the unit's note"));
+        Box("Text6")->setText(QStringLiteral("the unit's quotation"));
+        Line("text3")->setText(QStringLiteral("an earlier result"));
+    }
+    void Arm(const char *buttonName)
+    {
+        for (QPushButton *button : window->ConverterButtons())
+            button->setVisible(button == Button(buttonName));
+        ASSERT_EQ(ButtonAtConvertSpot(), Button(buttonName));
+    }
+    // Types the three texts as a user would, then clicks.
+    void Convert(const QString &amount, const QString &from, const QString &to)
+    {
+        Type("Text1", amount);
+        Type("Combo2", from);
+        Type("Combo3", to);
+        ClickConvert();
+    }
+    // The same without key clicks, for long runs.
+    void QuickConvert(const QString &amount, const QString &from, const QString &to)
+    {
+        Line("Text1")->setText(amount);
+        List("Combo2")->setText(from);
+        List("Combo3")->setText(to);
+        ClickConvert();
+    }
+    bool AmountHasFocus() const { return QApplication::focusWidget() == Line("Text1"); }
+    QString Sentence(const QString &amount, const QString &from, const QString &result, const QString &to) const
+    {
+        return amount + "  " + from + "  =  " + result + "  " + to;
+    }
+};
+
+// Every one of the 21 x 28 pairs answers through its own button.
+TEST_F(LengthWindow, ConvertsEveryPairThroughItsOwnButton)
+{
+    for (const QString &from : catalog::FromUnitList(measure::Linear)) {
+        Arm(ButtonOf(from));
+        const catalog::ConverterButton own = [&] {
+            for (catalog::ConverterButton b : convert::linear::LengthButtons)
+                if (convert::linear::FromUnitsOf(b).contains(from))
+                    return b;
+            return catalog::ConverterButton::Command13;
+        }();
+        for (const QString &to : catalog::ToUnitList(measure::Linear)) {
+            Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+            QuickConvert(QStringLiteral("2"), from, to);
+            const convert::ClickOutcome expected =
+                convert::Click(convert::linear::LengthConverter(own), {"2", from, to});
+            ASSERT_TRUE(expected.sentence.has_value());
+            EXPECT_EQ(Box("Text2")->text(), *expected.sentence);
+            EXPECT_EQ(Line("text3")->text(), *expected.text3);
+        }
+    }
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+// The other six buttons know none of a group's units.
+TEST_F(LengthWindow, AnotherLengthButtonConvertsNothing)
+{
+    using namespace unit;
+    for (const QString &from : {Finger, CubitEgyptian, Span, RomanMile, Pace, CubitEzekiels, Reed,
+                                ALittleWay, DaysJourneyAlone, RomanFeet}) {
+        for (const char *button : kLengthButtons) {
+            if (QString::fromLatin1(button) == QString::fromLatin1(ButtonOf(from)))
+                continue;
+            Arm(button);
+            Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+            QuickConvert(QStringLiteral("1"), from, Feet);
+            EXPECT_TRUE(Box("Text2")->text().isEmpty()) << button << ' ' << from.toStdString();
+            EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
+        }
+    }
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+struct WindowRow
+{
+    QString amount, from, to, result;
+};
+
+void PrintTo(const WindowRow &row, std::ostream *os)
+{
+    *os << row.amount.toStdString() << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
+}
+
+class LengthWindowRow : public LengthWindow, public ::testing::WithParamInterface<WindowRow> {};
+
+TEST_P(LengthWindowRow, WritesTheSentenceAndReturnsToTheAmount)
+{
+    const WindowRow &row = GetParam();
+    Arm(ButtonOf(row.from));
+    Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+    List("Combo3")->setFocus();
+    Convert(row.amount, row.from, row.to);
+    EXPECT_EQ(Box("Text2")->text(), Sentence(row.amount, row.from, row.result, row.to));
+    EXPECT_EQ(Line("text3")->text(), row.result);
+    EXPECT_TRUE(seams.messages.isEmpty());
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, LengthWindowRow,
+    ::testing::Values(WindowRow{"2", unit::Finger, unit::Inches, "1.50"},
+                      WindowRow{"100", unit::Finger, unit::Centimeters, "190.5004"},
+                      WindowRow{"1", unit::CubitEgyptian, unit::Meters, "0.4501"},
+                      WindowRow{"1", unit::RomanMile, unit::CubitBabylonRoyal, "2883.2292"},
+                      WindowRow{"1", unit::RomanMile, unit::ALittleWay, "0.2667"},
+                      WindowRow{"2", unit::CubitBabylonRoyal, unit::Feet, "3.4683"},
+                      WindowRow{"2", unit::CubitRoyalEgyptian, unit::Meters, "1.05"},
+                      WindowRow{"3", unit::FurlongStadion, unit::Reed, "202.00000000"},
+                      WindowRow{"1", unit::ALittleWay, unit::ALittleWay, "1.00000000"},
+                      WindowRow{"1", unit::DaysJourneyAlone, unit::DaysJourneyAlone, "1.00000000"},
+                      WindowRow{"-1", unit::RomanFeet, unit::Feet, "-.9717"}));
+
+// --- The failure rows -----------------------------------------------------------------------
+
+TEST_F(LengthWindow, AnEmptyAmountConvertsAsZeroAndThenAsksForANumber)
+{
+    Arm("Command1");
+    QString sentenceWhileAsking;
+    bool focusWhileAsking = true;
+    seams.onMessage = [&](const MessageRequest &) {
+        sentenceWhileAsking = Box("Text2")->text();
+        focusWhileAsking = AmountHasFocus();
+    };
+    List("Combo3")->setFocus();
+    Convert(QString(), unit::Finger, unit::Inches);
+
+    const QString sentence = Sentence(QString(), unit::Finger, "0.00000000", unit::Inches);
+    EXPECT_TRUE(sentence.startsWith(QStringLiteral("  Finger")));
+    EXPECT_EQ(sentenceWhileAsking, sentence) << "the sentence stands before the message";
+    EXPECT_FALSE(focusWhileAsking) << "the focus moves after the message";
+    ASSERT_EQ(seams.messages.size(), 1);
+    EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
+    EXPECT_EQ(seams.messages[0].text, catalog::AmountMissingMessage);
+    EXPECT_EQ(seams.messages[0].modality, MessageRequest::Modality::System);
+    EXPECT_EQ(Box("Text2")->text(), sentence);
+    EXPECT_EQ(Line("text3")->text(), QStringLiteral("0.00000000"));
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+struct FailureRow
+{
+    const char *label;
+    const char *button;
+    QString amount, from, to;
+    std::optional<QString> result; // none: nothing converts
+};
+
+class LengthFailure : public LengthWindow, public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(LengthFailure, ConvertsWhatItCanAndAsksOnlyForAnEmptyAmount)
+{
+    const FailureRow &row = GetParam();
+    Arm(row.button);
+    Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+    List("Combo3")->setFocus();
+    Convert(row.amount, row.from, row.to);
+    if (row.result) {
+        EXPECT_EQ(Box("Text2")->text(), Sentence(row.amount, row.from, *row.result, row.to));
+        EXPECT_EQ(Line("text3")->text(), *row.result);
+    } else {
+        EXPECT_TRUE(Box("Text2")->text().isEmpty());
+        EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
+    }
+    EXPECT_EQ(MessageTexts(), row.amount.isEmpty() ? QStringList{catalog::AmountMissingMessage} : QStringList{});
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LengthFailure,
+    ::testing::Values(
+        FailureRow{"OneBlank", "Command1", " ", unit::Finger, unit::Inches, "0.00000000"},
+        FailureRow{"Comma", "Command1", "1,5", unit::Finger, unit::Inches, "0.75"},
+        FailureRow{"Negative", "Command1", "-2", unit::Finger, unit::Feet, "-.125"},
+        FailureRow{"Letters", "Command6", "abc", unit::Fathom, unit::Inches, "0.00000000"},
+        FailureRow{"EmptyIntoFeet", "Command51", "", unit::CubitEzekiels, unit::Feet, "0.00000000"},
+        FailureRow{"LowerCaseFrom", "Command1", "2", "finger", unit::Inches, std::nullopt},
+        FailureRow{"TrailingBlankFrom", "Command8", "2", "Greek Feet ", unit::Inches, std::nullopt},
+        FailureRow{"LowerCaseTo", "Command31", "2", unit::Span, "inches", std::nullopt},
+        FailureRow{"FromPlaceholder", "Command7", "2", unit::ConvertFrom, unit::Feet, std::nullopt},
+        FailureRow{"ToPlaceholder", "Command31", "2", unit::Span, unit::ConvertTo, std::nullopt},
+        FailureRow{"ToPlaceholderNoAmount", "Command41", "", unit::Pace, unit::ConvertTo, std::nullopt},
+        FailureRow{"PlaceholdersNoAmount", "Command8", "", unit::ConvertFrom, unit::ConvertTo, std::nullopt},
+        FailureRow{"OtherGroupsUnit", "Command1", "2", unit::Span, unit::Feet, std::nullopt},
+        FailureRow{"OtherGroupsUnitNoAmount", "Command6", "", unit::Pace, unit::Feet, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(LengthWindow, ASecondClickLeavesWhatTheFirstWrote)
+{
+    Arm("Command31");
+    Convert(QStringLiteral("3"), unit::CubitRomanNT, unit::Span);
+    const QString sentence = Box("Text2")->text();
+    const QString result = Line("text3")->text();
+    ClickConvert();
+    EXPECT_EQ(Box("Text2")->text(), sentence);
+    EXPECT_EQ(Line("text3")->text(), result);
+    EXPECT_EQ(Box("Text5")->text(), CubitNote);
+}
+
+// --- Notes ----------------------------------------------------------------------------------
+
+struct NoteRow
+{
+    QString from;
+    const char *box; // the box that receives the cubit note; none for the others
+};
+
+void PrintTo(const NoteRow &row, std::ostream *os) { *os << row.from.toStdString(); }
+
+class LengthNote : public LengthWindow, public ::testing::WithParamInterface<NoteRow> {};
+
+TEST_P(LengthNote, WritesTheCubitNoteIntoItsBoxOnly)
+{
+    const NoteRow &row = GetParam();
+    Arm(ButtonOf(row.from));
+    // With a pair, with no pair, and with no amount: the note follows the from-unit alone.
+    for (const auto &[amount, to] : {std::pair{QStringLiteral("1"), unit::Feet},
+                                     std::pair{QStringLiteral("1"), unit::ConvertTo},
+                                     std::pair{QString(), unit::ConvertTo}}) {
+        Box("Text5")->setText(QStringLiteral("the unit's note"));
+        Box("Text6")->setText(QStringLiteral("the unit's quotation"));
+        Convert(amount, row.from, to);
+        const bool inText5 = row.box && QByteArray(row.box) == "Text5";
+        const bool inText6 = row.box && QByteArray(row.box) == "Text6";
+        EXPECT_EQ(Box("Text5")->text(), inText5 ? CubitNote : QStringLiteral("the unit's note"))
+            << to.toStdString();
+        EXPECT_EQ(Box("Text6")->text(), inText6 ? CubitNote : QStringLiteral("the unit's quotation"))
+            << to.toStdString();
+        EXPECT_EQ(Box("Text2")->text().isEmpty(), to == unit::ConvertTo);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FromUnits, LengthNote,
+    ::testing::Values(NoteRow{unit::CubitEgyptian, "Text6"}, NoteRow{unit::CubitRomanNT, "Text5"},
+                      NoteRow{unit::CubitHebrewLong, "Text5"}, NoteRow{unit::CubitBabylonRoyal, "Text5"},
+                      NoteRow{unit::CubitHebrewOT, "Text5"}, NoteRow{unit::CubitEzekiels, "Text5"},
+                      NoteRow{unit::CubitRoyalEgyptian, "Text5"}, NoteRow{unit::Finger, nullptr},
+                      NoteRow{unit::Handbreath, nullptr}, NoteRow{unit::Span, nullptr},
+                      NoteRow{unit::RomanMile, nullptr}, NoteRow{unit::Pace, nullptr},
+                      NoteRow{unit::Fathom, nullptr}, NoteRow{unit::SabbathDaysJourney, nullptr},
+                      NoteRow{unit::DaysJourneyAlone, nullptr}));
+
+TEST_F(LengthWindow, ACubitTypedInOtherLettersWritesNoNote)
+{
+    Arm("Command51");
+    Convert(QStringLiteral("1"), QStringLiteral("cubit (hebrew, ot)"), unit::Feet);
+    EXPECT_EQ(Box("Text5")->text(), QStringLiteral("the unit's note"));
+    EXPECT_TRUE(Box("Text2")->text().isEmpty());
+}
+
+// --- Numbers too large ----------------------------------------------------------------------
+
+struct TooLargeRow { const char *button; QString amount, from, to; };
+
+void PrintTo(const TooLargeRow &row, std::ostream *os)
+{
+    *os << row.amount.toStdString() << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
+}
+
+class LengthTooLarge : public LengthWindow, public ::testing::WithParamInterface<TooLargeRow> {};
+
+TEST_P(LengthTooLarge, SaysSoAndShowsNoResult)
+{
+    const TooLargeRow &row = GetParam();
+    Arm(row.button);
+    Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+    Convert(row.amount, row.from, row.to);
+    EXPECT_TRUE(Box("Text2")->text().isEmpty());
+    EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
+    ASSERT_EQ(seams.messages.size(), 1);
+    EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
+    EXPECT_EQ(seams.messages[0].text, catalog::TooLargeMessage);
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, LengthTooLarge,
+    ::testing::Values(TooLargeRow{"Command1", "1E999", unit::Finger, unit::Inches},
+                      TooLargeRow{"Command41", "1E307", unit::Pace, unit::Centimeters},
+                      TooLargeRow{"Command8", "-1E303", unit::DaysJourneyAlone, unit::Inches},
+                      TooLargeRow{"Command1", "1.7976931348623157E308", unit::Finger, unit::Finger}));
+
+TEST_F(LengthWindow, ShowsALargeButFiniteResultWithoutInfinity)
+{
+    Arm("Command41");
+    Convert(QStringLiteral("1E306"), unit::Pace, unit::Centimeters);
+    EXPECT_TRUE(seams.messages.isEmpty());
+    const QString shown = Line("text3")->text();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("9.14401828803658E+307"))) << shown.toStdString();
+    EXPECT_EQ(Box("Text2")->text(), Sentence("1E306", unit::Pace, shown, unit::Centimeters));
+}
+
+} // namespace
