@@ -82,7 +82,9 @@ TEST_F(AboutDialog, OpensAtItsStoredPlaceWithItsTexts)
     EXPECT_TRUE(In<QLabel>(dialog, "Label3")->text().contains(QStringLiteral("freeware")));
     EXPECT_EQ(In<QPushButton>(dialog, "OKButton")->text(), QStringLiteral("OK"));
     EXPECT_EQ(In<QLabel>(dialog, "Image1")->pixmap().size(), QSize(300, 31));
-    EXPECT_FALSE(dialog->windowIcon().isNull());
+    // The main window's icon, in both of its sizes.
+    const QList<QSize> sizes = dialog->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16))) << sizes.size();
 }
 
 TEST_F(AboutDialog, IsAFixedModelessToolWindowWithoutOwner)
