@@ -243,7 +243,7 @@ TEST_F(LengthWindow, ASecondClickLeavesWhatTheFirstWrote)
     ClickConvert();
     EXPECT_EQ(Box("Text2")->text(), sentence);
     EXPECT_EQ(Line("text3")->text(), result);
-    EXPECT_EQ(Box("Text5")->text(), CubitNote);
+    EXPECT_EQ(Box("Text5")->text(), CubitNote());
 }
 
 // --- Notes ----------------------------------------------------------------------------------
@@ -271,9 +271,9 @@ TEST_P(LengthNote, WritesTheCubitNoteIntoItsBoxOnly)
         Convert(amount, row.from, to);
         const bool inText5 = row.box && QByteArray(row.box) == "Text5";
         const bool inText6 = row.box && QByteArray(row.box) == "Text6";
-        EXPECT_EQ(Box("Text5")->text(), inText5 ? CubitNote : QStringLiteral("the unit's note"))
+        EXPECT_EQ(Box("Text5")->text(), inText5 ? CubitNote() : QStringLiteral("the unit's note"))
             << to.toStdString();
-        EXPECT_EQ(Box("Text6")->text(), inText6 ? CubitNote : QStringLiteral("the unit's quotation"))
+        EXPECT_EQ(Box("Text6")->text(), inText6 ? CubitNote() : QStringLiteral("the unit's quotation"))
             << to.toStdString();
         EXPECT_EQ(Box("Text2")->text().isEmpty(), to == unit::ConvertTo);
     }

@@ -21,7 +21,7 @@ struct LengthGroup
     QList<NoteBlock> notes;
 };
 
-NoteBlock CubitNoteFor(const QString &cubit, NoteBox box) { return {cubit, box, CubitNote}; }
+NoteBlock CubitNoteFor(const QString &cubit, NoteBox box) { return {cubit, box, CubitNote()}; }
 
 const QList<LengthGroup> &LengthGroups()
 {

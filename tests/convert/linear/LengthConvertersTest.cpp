@@ -117,13 +117,13 @@ TEST(UnitInches, HoldsOneValuePerUnitInTheToUnitOrder)
 TEST(CubitNote, IsAHeadingAndAThreeSentenceQuotation)
 {
     const QString heading = QStringLiteral("There were various cubit lengths in Biblical times");
-    ASSERT_EQ(CubitNote.size(), 495);
-    ASSERT_TRUE(CubitNote.startsWith(heading + QStringLiteral("\r\n")));
-    EXPECT_EQ(CubitNote.count(u'\r'), 1);
-    EXPECT_EQ(CubitNote.count(u'\n'), 1);
-    EXPECT_FALSE(CubitNote.contains(QChar(0x2019))) << "straight apostrophes only";
+    ASSERT_EQ(CubitNote().size(), 495);
+    ASSERT_TRUE(CubitNote().startsWith(heading + QStringLiteral("\r\n")));
+    EXPECT_EQ(CubitNote().count(u'\r'), 1);
+    EXPECT_EQ(CubitNote().count(u'\n'), 1);
+    EXPECT_FALSE(CubitNote().contains(QChar(0x2019))) << "straight apostrophes only";
 
-    const QString quotation = CubitNote.mid(heading.size() + 2);
+    const QString quotation = CubitNote().mid(heading.size() + 2);
     ASSERT_EQ(quotation.size(), 443);
     const QString first = quotation.left(152);
     const QString second = quotation.mid(153, 231);
@@ -169,7 +169,7 @@ TEST_P(LengthGroupTest, RunsItsSectionsInListOrderWithTheirNotesFirst)
             ASSERT_NE(note, nullptr) << "note before " << from.toStdString();
             EXPECT_EQ(note->fromUnit, cubit);
             EXPECT_EQ(note->box, box);
-            EXPECT_EQ(note->note, CubitNote);
+            EXPECT_EQ(note->note, CubitNote());
         }
         for (const QString &to : LinearTo()) {
             ASSERT_LT(i, group.blocks.size());
@@ -548,7 +548,7 @@ TEST(LengthConverters, WriteTheCubitNoteForTheCubitsOnly)
             const ClickOutcome out = Click(LengthConverter(ButtonOf(from)), {"", from, to});
             const auto cubit = cubits.find(from);
             const std::optional<QString> note =
-                cubit != cubits.end() ? std::optional<QString>(CubitNote) : std::nullopt;
+                cubit != cubits.end() ? std::optional<QString>(CubitNote()) : std::nullopt;
             const bool inText6 = cubit != cubits.end() && cubit->second == NoteBox::Text6;
             EXPECT_EQ(out.text5, inText6 ? std::nullopt : note) << from.toStdString();
             EXPECT_EQ(out.text6, inText6 ? note : std::nullopt) << from.toStdString();
