@@ -102,6 +102,44 @@ TEST_F(LengthWindow, ConvertsEveryPairThroughItsOwnButton)
     EXPECT_TRUE(seams.messages.isEmpty());
 }
 
+// As the user does it: the linear type, a from-unit and a to-unit picked from the lists,
+// then the button the choice made visible.
+using LengthChoices = WindowTest;
+
+TEST_F(LengthChoices, ConvertEveryPairThroughTheButtonTheChoiceShows)
+{
+    Pick("Combo1", measure::Linear);
+    Line("Text1")->setText(QStringLiteral("7"));
+    for (const QString &from : catalog::FromUnitList(measure::Linear)) {
+        Pick("Combo2", from);
+        ASSERT_NE(ButtonAtConvertSpot(), nullptr) << from.toStdString();
+        EXPECT_EQ(ButtonAtConvertSpot(), Button(ButtonOf(from))) << from.toStdString();
+        for (const QString &to : catalog::ToUnitList(measure::Linear)) {
+            Pick("Combo3", to);
+            ClickConvert();
+            EXPECT_TRUE(Box("Text2")->text().startsWith(QStringLiteral("7  ") + from + QStringLiteral("  =  ")))
+                << from.toStdString() << " into " << to.toStdString();
+            EXPECT_TRUE(Box("Text2")->text().endsWith(QStringLiteral("  ") + to));
+        }
+    }
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+// Choosing the Egyptian cubit put the cubits' note into Text5; the click adds its own note
+// in Text6, so both show together.
+TEST_F(LengthWindow, ShowsTheEgyptianCubitsTwoNotesTogether)
+{
+    Pick("Combo1", measure::Linear);
+    Pick("Combo2", unit::CubitEgyptian);
+    const QString unitNote = Box("Text5")->text();
+    ASSERT_FALSE(unitNote.isEmpty());
+    ASSERT_NE(unitNote, CubitNote());
+    Pick("Combo3", unit::Feet);
+    ClickConvert();
+    EXPECT_EQ(Box("Text5")->text(), unitNote);
+    EXPECT_EQ(Box("Text6")->text(), CubitNote());
+}
+
 // The other six buttons know none of a group's units.
 TEST_F(LengthWindow, AnotherLengthButtonConvertsNothing)
 {
