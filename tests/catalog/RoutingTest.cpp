@@ -167,14 +167,17 @@ TEST_P(TypeRowEffect, LeavesThePanelAreaAsItsTypeWants)
         EXPECT_EQ(e.lists->toUnits, ToUnitList(row->type));
     }
     ASSERT_EQ(e.timeItems.has_value(), c.timeList);
-    if (e.timeItems)
+    if (e.timeItems) {
         EXPECT_EQ(*e.timeItems, TimeItems());
+    }
     EXPECT_EQ(e.focusesAmount, c.focus);
-    if (e.focusesAmount)
+    if (e.focusesAmount) {
         EXPECT_TRUE(e.focusAfterConverterPanelShown) << "the amount box must be showing first";
+    }
     EXPECT_EQ(e.notice, c.notice);
-    if (e.notice)
+    if (e.notice) {
         EXPECT_TRUE(e.noticeIsLast);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
