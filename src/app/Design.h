@@ -18,8 +18,13 @@ inline QRect Twips(int left, int top, int width, int height)
 
 inline QFont DesignFont(double points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif); // falls back to the platform's sans font
+    QFont font;
+    // The controls were laid out for a narrow sans; where "MS Sans Serif" is missing, its
+    // metric look-alikes keep the labels inside their places, then any sans font will do.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

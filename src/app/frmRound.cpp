@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <tuple>
+
 #include "app/Boxes.h"
 #include "app/Design.h"
 #include "app/Seams.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
+#include "catalog/WindowTexts.h"
 #include "catalog/Messages.h"
 #include "format/Numbers.h"
 
@@ -70,7 +73,31 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &place, c
     return button;
 }
 
-const QString ClickToConvert = QStringLiteral("Click to Convert");
+struct MoneyPanelDesign
+{
+    const char *frame, *goldLabel, *silverLabel, *multipleLabel, *gold, *silver, *multiple,
+        *summary, *button;
+    int silverLabelLeft, multipleLabelLeft;
+};
+
+std::tuple<QFrame *, QLabel *, QLabel *, QLabel *, QLineEdit *, QLineEdit *, QLineEdit *,
+           MultiLineBox *, QPushButton *>
+MakeMoneyPanel(QWidget *window, const MoneyPanelDesign &d)
+{
+    using namespace catalog::window;
+    QFrame *frame = MakeFrame(window, d.frame, Twips(120, 720, 5655, 2055));
+    QLabel *goldLabel = MakeLabel(frame, d.goldLabel, Twips(240, 120, 1215, 255), GoldPerOunce);
+    QLabel *silverLabel = MakeLabel(frame, d.silverLabel, Twips(d.silverLabelLeft, 120, 1215, 255), SilverPerOunce);
+    QLabel *multipleLabel = MakeLabel(frame, d.multipleLabel, Twips(d.multipleLabelLeft, 120, 1095, 255), MoneyMultiple);
+    QLineEdit *gold = MakeLine(frame, d.gold, Twips(360, 360, 975, 285), StartGoldPrice);
+    QLineEdit *silver = MakeLine(frame, d.silver, Twips(2280, 360, 855, 285), StartSilverPrice);
+    QLineEdit *multiple = MakeLine(frame, d.multiple, Twips(4560, 360, 735, 285), StartMultiple);
+    multiple->setAlignment(Qt::AlignCenter);
+    MultiLineBox *summary = MakeMulti(frame, d.summary, Twips(120, 720, 5415, 735), false);
+    GreenOn(summary, MenuText);
+    QPushButton *button = MakeButton(frame, d.button, Twips(2040, 1560, 1455, 350), catalog::window::ClickToConvert);
+    return {frame, goldLabel, silverLabel, multipleLabel, gold, silver, multiple, summary, button};
+}
 
 } // namespace
 
@@ -83,7 +110,7 @@ frmRound::frmRound(Seams &seams, QWidget *parent)
     // The pictures are compiled into a static library, which would drop them unasked.
     Q_INIT_RESOURCE(pictures);
     setObjectName(QStringLiteral("frmRound"));
-    setWindowTitle(QStringLiteral("Ostrevan"));
+    setWindowTitle(catalog::window::Caption);
     setWindowIcon(QIcon(design::WindowIcon));
     setFont(DesignFont(8.25, false));
     setFixedSize(Px(5865), Px(5925));
@@ -114,14 +141,14 @@ void frmRound::BuildControls()
 {
     Frame1 = MakeFrame(this, "Frame1", Twips(120, 0, 5655, 735));
     Combo1 = Make<DropDownList>(Frame1, "Combo1", Twips(840, 240, 4215, 315));
-    Combo1->setText(QStringLiteral("Choose A Measurement Type"));
+    Combo1->setText(catalog::window::TypePrompt);
     GreenOn(Combo1, MenuText);
 
     // The panels, bottom first: later ones lie above earlier ones.
     Frame2 = MakeFrame(this, "Frame2", Twips(120, 720, 5655, 2055));
-    Text1 = MakeLine(Frame2, "Text1", Twips(2280, 240, 975, 285), QStringLiteral("1"));
+    Text1 = MakeLine(Frame2, "Text1", Twips(2280, 240, 975, 285), catalog::window::StartAmount);
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setToolTip(QStringLiteral("Enter any amount to convert."));
+    Text1->setToolTip(catalog::window::AmountTip);
     GreenOn(Text1, MenuText);
     Combo2 = Make<DropDownList>(Frame2, "Combo2", Twips(120, 600, 2700, 315));
     Combo2->setText(unit::ConvertFrom);
@@ -134,46 +161,30 @@ void frmRound::BuildControls()
 
     // The twelve stacked buttons, created bottom first so that Command41 lies on top.
     const QRect spot = Twips(1920, 1560, 1455, 360);
-    Command9 = MakeButton(Frame2, "Command9", spot, ClickToConvert);
-    Command10 = MakeButton(Frame2, "Command10", spot, ClickToConvert);
-    Command11 = MakeButton(Frame2, "Command11", spot, ClickToConvert);
-    Command12 = MakeButton(Frame2, "Command12", spot, ClickToConvert);
-    Command13 = MakeButton(Frame2, "Command13", spot, ClickToConvert);
-    Command1 = MakeButton(Frame2, "Command1", spot, ClickToConvert);
-    Command6 = MakeButton(Frame2, "Command6", spot, ClickToConvert);
-    Command7 = MakeButton(Frame2, "Command7", spot, ClickToConvert);
-    Command8 = MakeButton(Frame2, "Command8", spot, ClickToConvert);
-    Command51 = MakeButton(Frame2, "Command51", spot, ClickToConvert);
-    Command31 = MakeButton(Frame2, "Command31", spot, ClickToConvert);
-    Command41 = MakeButton(Frame2, "Command41", spot, ClickToConvert);
+    Command9 = MakeButton(Frame2, "Command9", spot, catalog::window::ClickToConvert);
+    Command10 = MakeButton(Frame2, "Command10", spot, catalog::window::ClickToConvert);
+    Command11 = MakeButton(Frame2, "Command11", spot, catalog::window::ClickToConvert);
+    Command12 = MakeButton(Frame2, "Command12", spot, catalog::window::ClickToConvert);
+    Command13 = MakeButton(Frame2, "Command13", spot, catalog::window::ClickToConvert);
+    Command1 = MakeButton(Frame2, "Command1", spot, catalog::window::ClickToConvert);
+    Command6 = MakeButton(Frame2, "Command6", spot, catalog::window::ClickToConvert);
+    Command7 = MakeButton(Frame2, "Command7", spot, catalog::window::ClickToConvert);
+    Command8 = MakeButton(Frame2, "Command8", spot, catalog::window::ClickToConvert);
+    Command51 = MakeButton(Frame2, "Command51", spot, catalog::window::ClickToConvert);
+    Command31 = MakeButton(Frame2, "Command31", spot, catalog::window::ClickToConvert);
+    Command41 = MakeButton(Frame2, "Command41", spot, catalog::window::ClickToConvert);
 
-    Frame4 = MakeFrame(this, "Frame4", Twips(120, 720, 5655, 2055));
-    Label2 = MakeLabel(Frame4, "Label2", Twips(240, 120, 1215, 255), QStringLiteral("Gold per Ounce"));
-    Label3 = MakeLabel(Frame4, "Label3", Twips(2160, 120, 1215, 255), QStringLiteral("Silver per Ounce"));
-    Label4 = MakeLabel(Frame4, "Label4", Twips(4320, 120, 1095, 255), QStringLiteral("Money Multiple"));
-    txtGold = MakeLine(Frame4, "txtGold", Twips(360, 360, 975, 285), QStringLiteral("350.00"));
-    txtSilver = MakeLine(Frame4, "txtSilver", Twips(2280, 360, 855, 285), QStringLiteral("4.75"));
-    txtamount = MakeLine(Frame4, "txtamount", Twips(4560, 360, 735, 285), QStringLiteral("1"));
-    txtamount->setAlignment(Qt::AlignCenter);
-    txtOtMoney = MakeMulti(Frame4, "txtOtMoney", Twips(120, 720, 5415, 735), false);
-    GreenOn(txtOtMoney, MenuText);
-    Command17 = MakeButton(Frame4, "Command17", Twips(2040, 1560, 1455, 350), ClickToConvert);
-
-    Frame5 = MakeFrame(this, "Frame5", Twips(120, 720, 5655, 2055));
-    Label7 = MakeLabel(Frame5, "Label7", Twips(240, 120, 1215, 255), QStringLiteral("Gold per Ounce"));
-    Label6 = MakeLabel(Frame5, "Label6", Twips(1920, 120, 1215, 255), QStringLiteral("Silver per Ounce"));
-    Label5 = MakeLabel(Frame5, "Label5", Twips(4440, 120, 1095, 255), QStringLiteral("Money Multiple"));
-    txtGoldNT = MakeLine(Frame5, "txtGoldNT", Twips(360, 360, 975, 285), QStringLiteral("350.00"));
-    txtSilverNT = MakeLine(Frame5, "txtSilverNT", Twips(2280, 360, 855, 285), QStringLiteral("4.75"));
-    txtAmountNT = MakeLine(Frame5, "txtAmountNT", Twips(4560, 360, 735, 285), QStringLiteral("1"));
-    txtAmountNT->setAlignment(Qt::AlignCenter);
-    txtNTMoney = MakeMulti(Frame5, "txtNTMoney", Twips(120, 720, 5415, 735), false);
-    GreenOn(txtNTMoney, MenuText);
-    Command18 = MakeButton(Frame5, "Command18", Twips(2040, 1560, 1455, 350), ClickToConvert);
+    // The two money panels differ only in their names and the places of two captions.
+    std::tie(Frame4, Label2, Label3, Label4, txtGold, txtSilver, txtamount, txtOtMoney, Command17) =
+        MakeMoneyPanel(this, {"Frame4", "Label2", "Label3", "Label4", "txtGold", "txtSilver",
+                              "txtamount", "txtOtMoney", "Command17", 2160, 4320});
+    std::tie(Frame5, Label7, Label6, Label5, txtGoldNT, txtSilverNT, txtAmountNT, txtNTMoney, Command18) =
+        MakeMoneyPanel(this, {"Frame5", "Label7", "Label6", "Label5", "txtGoldNT", "txtSilverNT",
+                              "txtAmountNT", "txtNTMoney", "Command18", 1920, 4440});
 
     FrameTime = MakeFrame(this, "FrameTime", Twips(120, 720, 5655, 2055));
     ComboTime = Make<DropDownList>(FrameTime, "ComboTime", Twips(1800, 240, 2295, 315));
-    ComboTime->setText(QStringLiteral("Choose a Time..."));
+    ComboTime->setText(catalog::window::TimePrompt);
     Colour(ComboTime, Black, LightCyan);
     txtTime = MakeMulti(FrameTime, "txtTime", Twips(120, 960, 5415, 855), true);
     Colour(txtTime, Cyan, MenuText);
@@ -203,8 +214,8 @@ void frmRound::BuildControls()
     Image1->setPixmap(QPixmap(design::BannerPicture));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Click here for more Freeware from Veltrane."));
-    cmdAbout = MakeButton(this, "cmdAbout", Twips(4800, 5400, 975, 375), QStringLiteral("About"));
+    Image1->setToolTip(catalog::window::BannerTip);
+    cmdAbout = MakeButton(this, "cmdAbout", Twips(4800, 5400, 975, 375), catalog::window::AboutCaption);
 
     // Work fields: outside the client area, hidden, out of the focus order.
     auto work = [this](const char *name, int left, int top) {

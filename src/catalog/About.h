@@ -10,10 +10,9 @@ inline const QString AuthorNote = QStringLiteral(
     "email me at the address below.");
 inline const QString BetaLabel = QStringLiteral("Beta Version");
 inline const QString FreewareStatement = QStringLiteral(
-    "Ostrevan is freeware. You may use it free of charge and give copies to anyone, as long "
-    "as the program is passed on whole and unchanged and nothing is asked for it. It comes "
-    "as it is, without any warranty: you use it at your own risk. If you have comments or "
-    "questions about the program, please contact Veltrane.");
+    "Ostrevan is freeware: use it free of charge and give copies to anyone, whole and "
+    "unchanged, asking nothing for it. It comes as it is, without any warranty. If you "
+    "have comments or questions about the program, please contact Veltrane.");
 inline const QString OkCaption = QStringLiteral("OK");
 
 // Reserved example addresses: the program names no real site or person.
