@@ -1,5 +1,3 @@
-#include <QApplication>
-
 #include "catalog/MeasurementTypes.h"
 #include "catalog/Messages.h"
 #include "catalog/UnitLists.h"
@@ -49,21 +47,7 @@ protected:
         Box("Text6")->setText(QStringLiteral("the unit's quotation"));
         Line("text3")->setText(QStringLiteral("an earlier result"));
     }
-    void Arm(const char *buttonName)
-    {
-        for (QPushButton *button : window->ConverterButtons())
-            button->setVisible(button == Button(buttonName));
-        ASSERT_EQ(ButtonAtConvertSpot(), Button(buttonName));
-    }
-    // Types the three texts as a user would, then clicks.
-    void Convert(const QString &amount, const QString &from, const QString &to)
-    {
-        Type("Text1", amount);
-        Type("Combo2", from);
-        Type("Combo3", to);
-        ClickConvert();
-    }
-    // The same without key clicks, for long runs.
+    // Convert, but without key clicks, for long runs.
     void QuickConvert(const QString &amount, const QString &from, const QString &to)
     {
         Line("Text1")->setText(amount);
@@ -71,7 +55,6 @@ protected:
         List("Combo3")->setText(to);
         ClickConvert();
     }
-    bool AmountHasFocus() const { return QApplication::focusWidget() == Line("Text1"); }
     QString Sentence(const QString &amount, const QString &from, const QString &result, const QString &to) const
     {
         return amount + "  " + from + "  =  " + result + "  " + to;

@@ -1,5 +1,3 @@
-#include <QApplication>
-
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "support/Window.h"
@@ -7,28 +5,7 @@
 namespace {
 
 // The weight, liquid, area and dry buttons and Command13, clicked where the user sees them.
-class Measures : public WindowTest
-{
-protected:
-    // The converter panel shown with only the given button at the spot, as a type or unit
-    // choice leaves it.
-    void Arm(const char *buttonName)
-    {
-        Control("FrameSplash")->hide();
-        Control("Frame2")->show();
-        for (QPushButton *button : window->ConverterButtons())
-            button->setVisible(button == Button(buttonName));
-        ASSERT_EQ(ButtonAtConvertSpot(), Button(buttonName));
-    }
-    void Convert(const QString &amount, const QString &from, const QString &to)
-    {
-        Type("Text1", amount);
-        Type("Combo2", from);
-        Type("Combo3", to);
-        ClickConvert();
-    }
-    bool AmountHasFocus() const { return QApplication::focusWidget() == Line("Text1"); }
-};
+using Measures = WindowTest;
 
 struct ButtonRow
 {

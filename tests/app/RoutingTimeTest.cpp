@@ -1,24 +1,14 @@
-#include <cctype>
-#include <string>
 #include <vector>
 
 #include "catalog/Hours.h"
 #include "catalog/Scripture.h"
 #include "catalog/UnitNotes.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
 
-class TimeChoice : public WindowTest
-{
-protected:
-    bool HasFocus(const char *name) const
-    {
-        QWidget *focus = QApplication::focusWidget();
-        QWidget *w = Control(name);
-        return focus && (focus == w || w->isAncestorOf(focus));
-    }
-};
+using TimeChoice = WindowTest;
 
 struct TimeCase
 {
@@ -61,14 +51,9 @@ TEST_P(EveryTimeItem, ShowsItsNoteAndQuotationAndTakesTheFocus)
     EXPECT_EQ(Box("Text5")->text(), row.notes.value_or(QString()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Routing, EveryTimeItem, ::testing::ValuesIn(EveryRow()),
-                         [](const auto &info) {
-                             std::string name;
-                             for (const char ch : info.param.row.item.toStdString())
-                                 if (std::isalnum(static_cast<unsigned char>(ch)))
-                                     name += ch;
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Routing, EveryTimeItem, ::testing::ValuesIn(EveryRow()), [](const auto &info) {
+    return LettersAndDigits(info.param.row.item.toStdString());
+});
 
 TEST_F(TimeChoice, CockCrowingQuotesBothMarkVersesInTheNotesBox)
 {

@@ -1,11 +1,9 @@
-#include <cctype>
-#include <string>
-
 #include <QFrame>
 
 #include "catalog/Hours.h"
 #include "catalog/TypeNotes.h"
 #include "catalog/UnitLists.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -15,22 +13,7 @@ using Text = QString (*)();
 class TypeChoice : public WindowTest
 {
 protected:
-    bool HasFocus(const char *name) const
-    {
-        QWidget *focus = QApplication::focusWidget();
-        QWidget *w = Control(name);
-        return focus && (focus == w || w->isAncestorOf(focus));
-    }
     bool Showing(const char *name) const { return Control(name)->isVisibleTo(window.get()); }
-    // The converter buttons not hidden, in their fixed order.
-    QStringList ButtonsNotHidden() const
-    {
-        QStringList names;
-        for (QPushButton *b : window->ConverterButtons())
-            if (!b->isHidden())
-                names << b->objectName();
-        return names;
-    }
     QStringList Panes() const
     {
         QStringList shown;
@@ -119,13 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"Money Values New Testament", "Frame5", catalog::MoneyNoteNT, nullptr, false, false, AllTwelve, true},
         TypeCase{"Time", "FrameTime", nullptr, nullptr, false, false, AllTwelve, false},
         TypeCase{"Area Measures", "Frame2", nullptr, nullptr, true, true, AllTwelve, false}),
-    [](const auto &info) {
-        std::string name;
-        for (const char ch : std::string(info.param.type))
-            if (std::isalnum(static_cast<unsigned char>(ch)))
-                name += ch;
-        return name;
-    });
+    [](const auto &info) { return LettersAndDigits(info.param.type); });
 
 TEST_F(TypeChoice, ShowsTheNoticeLastWithThePanelAlreadyInPlace)
 {

@@ -1,9 +1,9 @@
-#include <cctype>
 #include <string>
 
 #include "catalog/Scripture.h"
 #include "catalog/TypeNotes.h"
 #include "catalog/UnitNotes.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -16,14 +16,6 @@ const QString EarlierVerse = QStringLiteral("an earlier verse");
 class UnitChoice : public WindowTest
 {
 protected:
-    QStringList ButtonsNotHidden() const
-    {
-        QStringList names;
-        for (QPushButton *b : window->ConverterButtons())
-            if (!b->isHidden())
-                names << b->objectName();
-        return names;
-    }
     // Picks the type and marks both notes boxes, so that what the unit leaves alone shows.
     void ChooseType(const char *type)
     {
@@ -132,11 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnitCase{Dry, "Cor(Kor)", "Command12", nullptr, nullptr}),
     [](const auto &info) {
         // "Talent" is listed by both weight types.
-        std::string name = std::to_string(info.index) + "_";
-        for (const char ch : std::string(info.param.unit))
-            if (std::isalnum(static_cast<unsigned char>(ch)))
-                name += ch;
-        return name;
+        return std::to_string(info.index) + "_" + LettersAndDigits(info.param.unit);
     });
 
 TEST_F(UnitChoice, FingerAfterAnInformationalTypeTakesOverFromCommand13)

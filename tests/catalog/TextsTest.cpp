@@ -1,4 +1,3 @@
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "catalog/TypeNotes.h"
 #include "catalog/UnitNotes.h"
 #include "support/QtPrinting.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -19,11 +19,7 @@ using Text = QString (*)();
 template <typename Info>
 std::string CaseName(const Info &info)
 {
-    std::string name;
-    for (const char c : std::string(info.param.name))
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            name += c;
-    return name;
+    return LettersAndDigits(info.param.name);
 }
 
 struct Length

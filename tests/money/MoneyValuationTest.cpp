@@ -10,6 +10,15 @@ using namespace money;
 
 QString Euro(const char *amount) { return QString::fromUtf8(amount) + QStringLiteral("\u00a0\u20ac"); }
 
+// The result is a coin box's text: the held number first, then its currency text.
+void ExpectCoinText(const CoinResult &result, const char *number, const char *currency, const char *what)
+{
+    const auto *text = std::get_if<CoinText>(&result);
+    ASSERT_NE(text, nullptr) << what;
+    EXPECT_EQ(text->number, QString::fromUtf8(number)) << what;
+    EXPECT_EQ(text->currency, QString::fromUtf8(currency)) << what;
+}
+
 // ---- one coin in one metal ----
 
 struct CoinCase
@@ -29,11 +38,8 @@ class CoinValueTest : public ::testing::TestWithParam<CoinCase> {};
 TEST_P(CoinValueTest, WritesTheHeldNumberThenItsCurrencyText)
 {
     const CoinCase c = GetParam();
-    const CoinResult result = CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple));
-    const auto *text = std::get_if<CoinText>(&result);
-    ASSERT_NE(text, nullptr) << c.what;
-    EXPECT_EQ(text->number, QString::fromUtf8(c.number)) << c.what;
-    EXPECT_EQ(text->currency, QString::fromUtf8(c.currency)) << c.what;
+    ExpectCoinText(CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple)), c.number,
+                   c.currency, c.what);
 }
 
 INSTANTIATE_TEST_SUITE_P(Coins, CoinValueTest, ::testing::Values(
@@ -126,11 +132,7 @@ class FixedCoinValueTest : public ::testing::TestWithParam<FixedCase> {};
 TEST_P(FixedCoinValueTest, ReadsTheMultipleWithTheUsersConventions)
 {
     const FixedCase c = GetParam();
-    const CoinResult result = FixedCoinValue(c.dollars, QString::fromUtf8(c.multiple));
-    const auto *text = std::get_if<CoinText>(&result);
-    ASSERT_NE(text, nullptr) << c.what;
-    EXPECT_EQ(text->number, QString::fromUtf8(c.number)) << c.what;
-    EXPECT_EQ(text->currency, QString::fromUtf8(c.currency)) << c.what;
+    ExpectCoinText(FixedCoinValue(c.dollars, QString::fromUtf8(c.multiple)), c.number, c.currency, c.what);
 }
 
 INSTANTIATE_TEST_SUITE_P(Coins, FixedCoinValueTest, ::testing::Values(

@@ -1,6 +1,7 @@
 #pragma once
-// Looks inside a converter made of data: its pair blocks in run order, and one pair's
-// factor and shown result checked against a row of expected values.
+// Looks inside a converter made of data: its pair blocks in run order, one pair's factor
+// and shown result checked against a row of expected values, and a click's sentence.
+#include <optional>
 #include <ostream>
 
 #include <gtest/gtest.h>
@@ -77,4 +78,45 @@ inline void ExpectReversible(const convert::ConverterGroup &group)
                 EXPECT_NEAR(there.factor * back.factor, 1.0, 1e-12)
                     << there.fromUnit.toStdString() << " <-> " << there.toUnit.toStdString();
             }
+}
+
+// A converter under the name of the button behind it.
+struct NamedConverter
+{
+    const char *button;
+    convert::ConverterGroup (*group)();
+};
+
+// A click on a converter with the texts the user typed: the sentence it writes (none: it
+// converts nothing) and whether it asks for the missing amount.
+struct ClickRow
+{
+    NamedConverter converter;
+    QString amount;
+    QString from;
+    QString to;
+    std::optional<QString> sentence;
+    bool amountMissing;
+};
+
+inline void PrintTo(const ClickRow &row, std::ostream *os)
+{
+    *os << row.converter.button << " \"" << row.amount.toStdString() << "\" " << row.from.toStdString()
+        << " -> " << row.to.toStdString();
+}
+
+// Clicks the row's converter: it empties the old sentence first, writes the row's sentence or
+// none, and a click that converts nothing leaves the work field alone. The outcome is
+// returned for what the converter writes besides.
+inline convert::ClickOutcome ExpectClick(const ClickRow &row)
+{
+    const convert::ClickOutcome out = convert::Click(row.converter.group(), {row.amount, row.from, row.to});
+    EXPECT_TRUE(out.emptiesSentence);
+    EXPECT_EQ(out.sentence, row.sentence);
+    if (!row.sentence) {
+        EXPECT_FALSE(out.text3); // the work field keeps what it held
+    }
+    EXPECT_EQ(out.amountMissing, row.amountMissing);
+    EXPECT_FALSE(out.tooLarge);
+    return out;
 }

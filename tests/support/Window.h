@@ -77,6 +77,41 @@ protected:
         ASSERT_NE(button, nullptr) << "no visible button at the converter spot";
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // The converter panel shown with only the given button at the spot, as a type or unit
+    // choice leaves it.
+    void Arm(const char *buttonName)
+    {
+        Control("FrameSplash")->hide();
+        Control("Frame2")->show();
+        for (QPushButton *button : window->ConverterButtons())
+            button->setVisible(button == Button(buttonName));
+        ASSERT_EQ(ButtonAtConvertSpot(), Button(buttonName));
+    }
+    // Types the three texts as a user would, then clicks.
+    void Convert(const QString &amount, const QString &from, const QString &to)
+    {
+        Type("Text1", amount);
+        Type("Combo2", from);
+        Type("Combo3", to);
+        ClickConvert();
+    }
+    // The converter buttons not hidden, in their fixed order.
+    QStringList ButtonsNotHidden() const
+    {
+        QStringList names;
+        for (QPushButton *b : window->ConverterButtons())
+            if (!b->isHidden())
+                names << b->objectName();
+        return names;
+    }
+    // The focus is on the control or on a part of it (a list's edit field).
+    bool HasFocus(const char *name) const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QWidget *w = Control(name);
+        return focus && (focus == w || w->isAncestorOf(focus));
+    }
+    bool AmountHasFocus() const { return QApplication::focusWidget() == Line("Text1"); }
     QStringList MessageTexts() const
     {
         QStringList texts;

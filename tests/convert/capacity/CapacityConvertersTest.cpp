@@ -215,36 +215,14 @@ TEST(UnitDryPints, GivesTheSeahOneSizeInEveryRole)
     EXPECT_NEAR(6 * *convert::ValueOf(UnitDryPints(), unit::CabKab), 13.32, 1e-12);
 }
 
-struct ClickRow
-{
-    bool liquid; // Command11, else Command12
-    QString amount;
-    QString from;
-    QString to;
-    std::optional<QString> sentence;
-    bool amountMissing;
-};
-
-void PrintTo(const ClickRow &row, std::ostream *os)
-{
-    *os << (row.liquid ? "Command11 \"" : "Command12 \"") << row.amount.toStdString() << "\" "
-        << row.from.toStdString() << " -> " << row.to.toStdString();
-}
+const NamedConverter Command11{"Command11", LiquidAndAreaConverter};
+const NamedConverter Command12{"Command12", DryMeasureConverter};
 
 class CapacityClick : public ::testing::TestWithParam<ClickRow> {};
 
 TEST_P(CapacityClick, WritesTheSentenceOrNothing)
 {
-    const ClickRow &row = GetParam();
-    const ClickOutcome out = Click(row.liquid ? LiquidAndAreaConverter() : DryMeasureConverter(),
-                                   {row.amount, row.from, row.to});
-    EXPECT_TRUE(out.emptiesSentence);
-    EXPECT_EQ(out.sentence, row.sentence);
-    if (!row.sentence) {
-        EXPECT_FALSE(out.text3); // the work field keeps what it held
-    }
-    EXPECT_EQ(out.amountMissing, row.amountMissing);
-    EXPECT_FALSE(out.tooLarge);
+    const ClickOutcome out = ExpectClick(GetParam());
     EXPECT_FALSE(out.text5);
     EXPECT_FALSE(out.text6);
 }
@@ -252,43 +230,43 @@ TEST_P(CapacityClick, WritesTheSentenceOrNothing)
 INSTANTIATE_TEST_SUITE_P(
     Amounts, CapacityClick,
     ::testing::Values(
-        ClickRow{true, "2", unit::Acre, unit::SquareFeet, "2  Acre  =  87120.00000000  Square Feet", false},
-        ClickRow{true, "0.5", unit::Acre, unit::SquareRods, "0.5  Acre  =  80.00000000  Square Rods", false},
-        ClickRow{true, "2.5", unit::Hin, unit::Quarts, "2.5  Hin  =  9.70  Quarts", false},
-        ClickRow{true, "10", unit::KabCab, unit::Liters, "10  Kab(Cab)  =  11.6477  Liters", false},
-        ClickRow{true, "1000", unit::Log, unit::HomerKor, "1000  Log  =  1.3886  Homer(Kor)", false},
-        ClickRow{true, "3", unit::Hin, unit::Hin, "3  Hin  =  3.00000000  Hin", false},
-        ClickRow{true, "-2", unit::Bath, unit::Gallons, "-2  Bath  =  -11.62  Gallons", false},
-        ClickRow{true, "12abc", unit::KabCab, unit::Ounces, "12abc  Kab(Cab)  =  492.00000000  Ounces", false},
-        ClickRow{true, "", unit::Log, unit::Pints, "  Log  =  0.00000000  Pints", true},
-        ClickRow{false, "3", unit::Seah, unit::Ephah, "3  Seah  =  1.00000000  Ephah", false},
-        ClickRow{false, "6", unit::CabKab, unit::Seah, "6  Cab(Kab)  =  1.00000000  Seah", false},
-        ClickRow{false, "2.5", unit::Omer, unit::DryQuarts, "2.5  Omer  =  5.00000000  Dry Quarts", false},
-        ClickRow{false, "0.5", unit::Omer, unit::Pecks, "0.5  Omer  =  0.125  Pecks", false},
-        ClickRow{false, "-2", unit::Omer, unit::DryPints, "-2  Omer  =  -8.00000000  Dry Pints", false},
-        ClickRow{false, "abc", unit::Omer, unit::Pecks, "abc  Omer  =  0.00000000  Pecks", false},
-        ClickRow{false, "1,5", unit::Ephah, unit::Seah, "1,5  Ephah  =  3.00000000  Seah", false},
-        ClickRow{false, "", unit::CabKab, unit::DryPints, "  Cab(Kab)  =  0.00000000  Dry Pints", true}));
+        ClickRow{Command11, "2", unit::Acre, unit::SquareFeet, "2  Acre  =  87120.00000000  Square Feet", false},
+        ClickRow{Command11, "0.5", unit::Acre, unit::SquareRods, "0.5  Acre  =  80.00000000  Square Rods", false},
+        ClickRow{Command11, "2.5", unit::Hin, unit::Quarts, "2.5  Hin  =  9.70  Quarts", false},
+        ClickRow{Command11, "10", unit::KabCab, unit::Liters, "10  Kab(Cab)  =  11.6477  Liters", false},
+        ClickRow{Command11, "1000", unit::Log, unit::HomerKor, "1000  Log  =  1.3886  Homer(Kor)", false},
+        ClickRow{Command11, "3", unit::Hin, unit::Hin, "3  Hin  =  3.00000000  Hin", false},
+        ClickRow{Command11, "-2", unit::Bath, unit::Gallons, "-2  Bath  =  -11.62  Gallons", false},
+        ClickRow{Command11, "12abc", unit::KabCab, unit::Ounces, "12abc  Kab(Cab)  =  492.00000000  Ounces", false},
+        ClickRow{Command11, "", unit::Log, unit::Pints, "  Log  =  0.00000000  Pints", true},
+        ClickRow{Command12, "3", unit::Seah, unit::Ephah, "3  Seah  =  1.00000000  Ephah", false},
+        ClickRow{Command12, "6", unit::CabKab, unit::Seah, "6  Cab(Kab)  =  1.00000000  Seah", false},
+        ClickRow{Command12, "2.5", unit::Omer, unit::DryQuarts, "2.5  Omer  =  5.00000000  Dry Quarts", false},
+        ClickRow{Command12, "0.5", unit::Omer, unit::Pecks, "0.5  Omer  =  0.125  Pecks", false},
+        ClickRow{Command12, "-2", unit::Omer, unit::DryPints, "-2  Omer  =  -8.00000000  Dry Pints", false},
+        ClickRow{Command12, "abc", unit::Omer, unit::Pecks, "abc  Omer  =  0.00000000  Pecks", false},
+        ClickRow{Command12, "1,5", unit::Ephah, unit::Seah, "1,5  Ephah  =  3.00000000  Seah", false},
+        ClickRow{Command12, "", unit::CabKab, unit::DryPints, "  Cab(Kab)  =  0.00000000  Dry Pints", true}));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, CapacityClick,
     ::testing::Values(
-        ClickRow{true, "1", unit::Acre, unit::Pints, std::nullopt, false},
-        ClickRow{true, "1", unit::Acre, unit::Acre, std::nullopt, false},
-        ClickRow{true, "1", unit::Log, unit::SquareFeet, std::nullopt, false},
-        ClickRow{true, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
-        ClickRow{true, "", unit::Log, unit::ConvertTo, std::nullopt, true},
-        ClickRow{true, "1", unit::CabKab, unit::Pints, std::nullopt, false},
-        ClickRow{true, "1", unit::Log, unit::DryPints, std::nullopt, false},
-        ClickRow{true, "1", QStringLiteral("log"), unit::Pints, std::nullopt, false},
-        ClickRow{true, "1", unit::Hin, QStringLiteral("Quarts "), std::nullopt, false},
-        ClickRow{false, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
-        ClickRow{false, "", unit::CabKab, unit::ConvertTo, std::nullopt, true},
-        ClickRow{false, "1", unit::KabCab, unit::DryPints, std::nullopt, false},
-        ClickRow{false, "1", unit::HomerKor, unit::Homer, std::nullopt, false},
-        ClickRow{false, "1", unit::Omer, unit::Quarts, std::nullopt, false},
-        ClickRow{false, "1", unit::Acre, unit::SquareRods, std::nullopt, false},
-        ClickRow{false, "1", QStringLiteral("omer"), unit::DryPints, std::nullopt, false}));
+        ClickRow{Command11, "1", unit::Acre, unit::Pints, std::nullopt, false},
+        ClickRow{Command11, "1", unit::Acre, unit::Acre, std::nullopt, false},
+        ClickRow{Command11, "1", unit::Log, unit::SquareFeet, std::nullopt, false},
+        ClickRow{Command11, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
+        ClickRow{Command11, "", unit::Log, unit::ConvertTo, std::nullopt, true},
+        ClickRow{Command11, "1", unit::CabKab, unit::Pints, std::nullopt, false},
+        ClickRow{Command11, "1", unit::Log, unit::DryPints, std::nullopt, false},
+        ClickRow{Command11, "1", QStringLiteral("log"), unit::Pints, std::nullopt, false},
+        ClickRow{Command11, "1", unit::Hin, QStringLiteral("Quarts "), std::nullopt, false},
+        ClickRow{Command12, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
+        ClickRow{Command12, "", unit::CabKab, unit::ConvertTo, std::nullopt, true},
+        ClickRow{Command12, "1", unit::KabCab, unit::DryPints, std::nullopt, false},
+        ClickRow{Command12, "1", unit::HomerKor, unit::Homer, std::nullopt, false},
+        ClickRow{Command12, "1", unit::Omer, unit::Quarts, std::nullopt, false},
+        ClickRow{Command12, "1", unit::Acre, unit::SquareRods, std::nullopt, false},
+        ClickRow{Command12, "1", QStringLiteral("omer"), unit::DryPints, std::nullopt, false}));
 
 struct TooLargeRow
 {

@@ -248,68 +248,42 @@ INSTANTIATE_TEST_SUITE_P(
                       NoteRow{"1", unit::ConvertFrom, unit::ConvertTo, std::nullopt},
                       NoteRow{"1", QStringLiteral("gerah"), unit::Ounces, std::nullopt}));
 
-struct ClickRow
-{
-    bool oldTestament;
-    QString amount;
-    QString from;
-    QString to;
-    std::optional<QString> sentence;
-    bool amountMissing;
-};
-
-void PrintTo(const ClickRow &row, std::ostream *os)
-{
-    *os << (row.oldTestament ? "Command9 \"" : "Command10 \"") << row.amount.toStdString() << "\" "
-        << row.from.toStdString() << " -> " << row.to.toStdString();
-}
+const NamedConverter Command9{"Command9", OldTestamentWeightConverter};
+const NamedConverter Command10{"Command10", NewTestamentWeightConverter};
 
 class WeightClick : public ::testing::TestWithParam<ClickRow> {};
 
-TEST_P(WeightClick, WritesTheSentenceOrNothing)
-{
-    const ClickRow &row = GetParam();
-    const ClickOutcome out = Click(row.oldTestament ? OldTestamentWeightConverter()
-                                                    : NewTestamentWeightConverter(),
-                                   {row.amount, row.from, row.to});
-    EXPECT_TRUE(out.emptiesSentence);
-    EXPECT_EQ(out.sentence, row.sentence);
-    if (!row.sentence) {
-        EXPECT_FALSE(out.text3); // the work field keeps what it held
-    }
-    EXPECT_EQ(out.amountMissing, row.amountMissing);
-    EXPECT_FALSE(out.tooLarge);
-}
+TEST_P(WeightClick, WritesTheSentenceOrNothing) { ExpectClick(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, WeightClick,
     ::testing::Values(
-        ClickRow{true, "2.5", unit::Pim, unit::Pim, "2.5  Pim  =  2.50  Pim", false},
-        ClickRow{true, "3", unit::Talent, unit::Mina, "3  Talent  =  180.00000000  Mina", false},
-        ClickRow{true, "-2", unit::Shekel, unit::Gerah, "-2  Shekel  =  -40.30  Gerah", false},
-        ClickRow{true, "1,5", unit::Mina, unit::Shekel, "1,5  Mina  =  50.0248  Shekel", false},
-        ClickRow{true, "", unit::Gerah, unit::Ounces, "  Gerah  =  0.00000000  Ounces", true},
-        ClickRow{true, " ", unit::Gerah, unit::Ounces, "   Gerah  =  0.00000000  Ounces", false},
-        ClickRow{true, "abc", unit::Talent, unit::Grams, "abc  Talent  =  0.00000000  Grams", false},
-        ClickRow{false, "2", unit::PoundRomanLitra, unit::Pounds,
+        ClickRow{Command9, "2.5", unit::Pim, unit::Pim, "2.5  Pim  =  2.50  Pim", false},
+        ClickRow{Command9, "3", unit::Talent, unit::Mina, "3  Talent  =  180.00000000  Mina", false},
+        ClickRow{Command9, "-2", unit::Shekel, unit::Gerah, "-2  Shekel  =  -40.30  Gerah", false},
+        ClickRow{Command9, "1,5", unit::Mina, unit::Shekel, "1,5  Mina  =  50.0248  Shekel", false},
+        ClickRow{Command9, "", unit::Gerah, unit::Ounces, "  Gerah  =  0.00000000  Ounces", true},
+        ClickRow{Command9, " ", unit::Gerah, unit::Ounces, "   Gerah  =  0.00000000  Ounces", false},
+        ClickRow{Command9, "abc", unit::Talent, unit::Grams, "abc  Talent  =  0.00000000  Grams", false},
+        ClickRow{Command10, "2", unit::PoundRomanLitra, unit::Pounds,
                  "2  Pound (Roman Litra)  =  1.50  Pounds", false},
-        ClickRow{false, "", unit::PoundRomanLitra, unit::Ounces,
+        ClickRow{Command10, "", unit::PoundRomanLitra, unit::Ounces,
                  "  Pound (Roman Litra)  =  0.00000000  Ounces", true}));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, WeightClick,
     ::testing::Values(
-        ClickRow{true, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
-        ClickRow{true, "", unit::ConvertFrom, unit::ConvertTo, std::nullopt, true},
-        ClickRow{true, "1", unit::Gerah, unit::ConvertTo, std::nullopt, false},
-        ClickRow{true, "1", unit::PoundRomanLitra, unit::Ounces, std::nullopt, false},
-        ClickRow{true, "1", unit::Talent, unit::PoundRomanLitra, std::nullopt, false},
-        ClickRow{true, "1", QStringLiteral("Talent "), unit::Ounces, std::nullopt, false},
-        ClickRow{true, "1", unit::Shekel, QStringLiteral("ounces"), std::nullopt, false},
-        ClickRow{false, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
-        ClickRow{false, "1", unit::Shekel, unit::Ounces, std::nullopt, false},
-        ClickRow{false, "1", unit::Talent, unit::Mina, std::nullopt, false},
-        ClickRow{false, "1", unit::Talent, QStringLiteral("talent"), std::nullopt, false}));
+        ClickRow{Command9, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
+        ClickRow{Command9, "", unit::ConvertFrom, unit::ConvertTo, std::nullopt, true},
+        ClickRow{Command9, "1", unit::Gerah, unit::ConvertTo, std::nullopt, false},
+        ClickRow{Command9, "1", unit::PoundRomanLitra, unit::Ounces, std::nullopt, false},
+        ClickRow{Command9, "1", unit::Talent, unit::PoundRomanLitra, std::nullopt, false},
+        ClickRow{Command9, "1", QStringLiteral("Talent "), unit::Ounces, std::nullopt, false},
+        ClickRow{Command9, "1", unit::Shekel, QStringLiteral("ounces"), std::nullopt, false},
+        ClickRow{Command10, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
+        ClickRow{Command10, "1", unit::Shekel, unit::Ounces, std::nullopt, false},
+        ClickRow{Command10, "1", unit::Talent, unit::Mina, std::nullopt, false},
+        ClickRow{Command10, "1", unit::Talent, QStringLiteral("talent"), std::nullopt, false}));
 
 TEST(WeightClick, AProductBeyondTheDoublesWritesNoResult)
 {
