@@ -160,7 +160,23 @@ double RoundHalfAway(double value, int decimals)
 QString CurrencyText(double value)
 {
     const QLocale locale;
-    return locale.toCurrencyString(RoundHalfAway(value, 2), locale.currencySymbol(), 2);
+    const double rounded = RoundHalfAway(value, 2);
+    if (!std::isfinite(rounded) || std::fabs(rounded) < 1e15)
+        return locale.toCurrencyString(rounded, locale.currencySymbol(), 2);
+
+    // Qt would write every binary digit of so large a double; show its 15 digits, then zeros.
+    const QString e = QString::number(std::fabs(rounded), 'e', 14);
+    const int exponent = e.mid(e.indexOf(u'e') + 1).toInt();
+    const QString digits = (e.left(1) + e.mid(2, 14)).leftJustified(exponent + 1, u'0');
+    QString grouped;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += locale.groupSeparator();
+        grouped += digits[i];
+    }
+    // The user's currency form around the number, taken from the form of one unit.
+    QString form = locale.toCurrencyString(rounded < 0 ? -1.0 : 1.0, locale.currencySymbol(), 2);
+    return form.replace(locale.toString(1.0, 'f', 2), grouped + locale.decimalPoint() + QStringLiteral("00"));
 }
 
 QString MaskText(double value, const QString &mask)

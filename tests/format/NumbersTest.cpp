@@ -130,11 +130,23 @@ TEST(CurrencyText, RoundsHalfWayAwayFromZeroOnTheDecimalValue)
     EXPECT_EQ(CurrencyText(-0.015), QStringLiteral("($0.02)")); // the U.S. negative currency form
 }
 
+TEST(CurrencyText, ShowsFifteenDigitsOfAHugeAmount)
+{
+    EXPECT_EQ(CurrencyText(1.5e22), QStringLiteral("$15,000,000,000,000,000,000,000.00"));
+    EXPECT_EQ(CurrencyText(-1.23456789012345678e20), QStringLiteral("($123,456,789,012,346,000,000.00)"));
+    EXPECT_EQ(CurrencyText(1e15), QStringLiteral("$1,000,000,000,000,000.00"));
+    const QString huge = CurrencyText(1e300);
+    EXPECT_TRUE(huge.startsWith(QStringLiteral("$1,000,000,000,000,000,000,000,")));
+    EXPECT_EQ(huge.count(u'0'), 300 + 2);
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_EQ(CurrencyText(1.5e22), QStringLiteral("15.000.000.000.000.000.000.000,00\u00a0\u20ac"));
+}
+
 TEST(CurrencyText, ReadsBackThroughLocaleNumber)
 {
     for (const char *name : {"en_US", "de_DE", "fr_FR", "en_GB"}) {
         LocaleGuard guard{QLocale(QString::fromLatin1(name))};
-        for (double v : {350.0, 4.75, 2872.8, 1234567.89, -12.5}) {
+        for (double v : {350.0, 4.75, 2872.8, 1234567.89, -12.5, 1.5e22, -3e17}) {
             const auto back = LocaleNumber(CurrencyText(v));
             ASSERT_TRUE(back.has_value()) << name << " " << CurrencyText(v).toStdString();
             EXPECT_DOUBLE_EQ(*back, v);
