@@ -15,6 +15,7 @@ class Dialog;
 class DropDownList;
 class MultiLineBox;
 class Seams;
+namespace money { struct ValuationOutcome; }
 
 class frmRound : public QWidget
 {
@@ -59,6 +60,8 @@ private:
     // Runs a unit converter against the controls and applies what it decides.
     void RunConverter(const convert::ConverterGroup &group);
     void ApplyOutcome(const convert::ClickOutcome &outcome);
+    // Writes a money valuation's coin boxes and summary, or its failure.
+    void ApplyValuation(const money::ValuationOutcome &outcome, MultiLineBox *summaryBox);
     void ShowMessage(const QString &title, const QString &text, bool systemModal);
 
     Seams &seams_;

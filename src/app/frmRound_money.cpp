@@ -17,39 +17,34 @@ QLineEdit *NamedBox(const frmRound &window, const QString &name)
     return box;
 }
 
-// Writes what a valuation decided, in the order a click writes it; returns the box to
-// focus after the message, or null when the valuation went through.
-QLineEdit *WriteValuation(frmRound &window, const money::ValuationOutcome &outcome,
-                          MultiLineBox *summaryBox)
+} // namespace
+
+// Writes what a valuation decided, in the order a click writes it; a failure then shows
+// its message and hands the focus to the box that could not be valued.
+void frmRound::ApplyValuation(const money::ValuationOutcome &outcome, MultiLineBox *summaryBox)
 {
-    window.Text2->setText(QString());
+    Text2->setText(QString());
     for (const money::CoinWrite &write : outcome.coinWrites) {
-        QLineEdit *box = NamedBox(window, write.coinBox);
+        QLineEdit *box = NamedBox(*this, write.coinBox);
         box->setText(write.text.number);
         box->setText(write.text.currency);
     }
     summaryBox->setText(outcome.summary);
-    return outcome.failure ? NamedBox(window, outcome.failure->focusBox) : nullptr;
+    if (!outcome.failure)
+        return;
+    ShowMessage(catalog::OopsTitle, outcome.failure->message, true);
+    NamedBox(*this, outcome.failure->focusBox)->setFocus();
 }
-
-} // namespace
 
 void frmRound::Command17_Click()
 {
-    const money::ValuationOutcome outcome =
-        money::OldTestamentMoney({txtGold->text(), txtSilver->text(), txtamount->text()});
-    if (QLineEdit *focus = WriteValuation(*this, outcome, txtOtMoney)) {
-        ShowMessage(catalog::OopsTitle, outcome.failure->message, true);
-        focus->setFocus();
-    }
+    ApplyValuation(money::OldTestamentMoney({txtGold->text(), txtSilver->text(), txtamount->text()}),
+                   txtOtMoney);
 }
 
 void frmRound::Command18_Click()
 {
-    const money::ValuationOutcome outcome =
-        money::NewTestamentMoney({txtGoldNT->text(), txtSilverNT->text(), txtAmountNT->text()});
-    if (QLineEdit *focus = WriteValuation(*this, outcome, txtNTMoney)) {
-        ShowMessage(catalog::OopsTitle, outcome.failure->message, true);
-        focus->setFocus();
-    }
+    ApplyValuation(
+        money::NewTestamentMoney({txtGoldNT->text(), txtSilverNT->text(), txtAmountNT->text()}),
+        txtNTMoney);
 }
