@@ -46,6 +46,9 @@ DropDownList::DropDownList(QWidget *parent) : QComboBox(parent)
     setCompleter(nullptr);
     setMaxVisibleItems(12);
     lineEdit()->installEventFilter(this);
+    // Leaving the edit field would also pick an item matching its text, even while the window
+    // is being destroyed; in this program only a pick does.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
 bool DropDownList::eventFilter(QObject *watched, QEvent *event)

@@ -227,6 +227,11 @@ TEST_F(TypeChoice, WritingOrTypingTheTypeRunsNothing)
 {
     List("Combo1")->setText("Time");
     Type("Combo1", "Money Values Old Testament");
+    // Leaving the edit field finishes the editing; that picks nothing either.
+    QTest::keyClick(List("Combo1")->lineEdit(), Qt::Key_Tab);
+    Line("Text1")->setFocus();
+    List("Combo1")->lineEdit()->setFocus();
+    List("Combo1")->lineEdit()->clearFocus();
     EXPECT_TRUE(Showing("FrameSplash"));
     EXPECT_FALSE(Showing("FrameTime"));
     EXPECT_FALSE(Showing("Frame4"));
