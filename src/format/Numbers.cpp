@@ -27,6 +27,16 @@ QString Unpadded(const QString &text)
     return t.trimmed();
 }
 
+// Right-to-left locales write direction marks around the minus ("\u200e-2") and in their
+// currency symbols, which Qt's own reading rejects; they carry no meaning for the value.
+QString Unmarked(const QString &text)
+{
+    QString t = text;
+    for (const char16_t mark : {u'\u200e', u'\u200f', u'\u061c'})
+        t.remove(QChar(mark));
+    return Unpadded(t);
+}
+
 } // namespace
 
 double LeadingNumber(const QString &text)
@@ -99,7 +109,7 @@ QString PointText(double value)
 std::optional<double> LocaleNumber(const QString &text)
 {
     const QLocale locale;
-    QString t = Unpadded(text);
+    QString t = Unmarked(text);
     if (t.isEmpty())
         return std::nullopt;
 
@@ -108,9 +118,15 @@ std::optional<double> LocaleNumber(const QString &text)
         negative = true;
         t = Unpadded(t.mid(1, t.size() - 2));
     }
-    const QString symbol = locale.currencySymbol();
-    if (!symbol.isEmpty() && t.contains(symbol))
-        t = Unpadded(t.remove(symbol));
+    // Where the locale has no symbol of its own, its currency form shows the ISO code
+    // ("350.00 CHF"); a symbol may hold a blank of its own ("F CFA").
+    for (const QString &symbol : {locale.currencySymbol(), locale.currencySymbol(QLocale::CurrencyIsoCode)}) {
+        const QString s = Unmarked(symbol);
+        if (!s.isEmpty() && t.contains(s)) {
+            t = Unpadded(t.remove(s));
+            break;
+        }
+    }
     // "-$5.00" leaves "-5.00", "$-5.00" too; "- 5,00" from "-5,00 €" forms is joined up.
     t.remove(u' ');
 

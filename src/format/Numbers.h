@@ -18,13 +18,16 @@ QString NumberText(double value);
 // before a non-negative number (" 12").
 QString PointText(double value);
 
-// A number written with the user's symbols, with or without the currency symbol
-// ("1,234.5679" or "$350.00" under U.S. settings). Where that fails, a plain number with "."
+// A number written with the user's symbols, with or without the currency symbol or the
+// currency's ISO code ("1,234.5679" or "$350.00" under U.S. settings, "350.00 CHF" under
+// Swiss Italian ones); direction marks are ignored. Where that fails, a plain number with "."
 // as the decimal point ("350.00" under German settings too). Anything else is no number.
 std::optional<double> LocaleNumber(const QString &text);
 
 // The value in the user's currency format, rounded half away from zero on its
-// 15-digit decimal value ("$0.02" for 0.015 under U.S. settings).
+// 15-digit decimal value ("$0.02" for 0.015 under U.S. settings). From 1E12, where the 15
+// digits end at or before the cents, the cents are the double's own; from 1E15 the
+// text is the 15 digits and zeros.
 QString CurrencyText(double value);
 
 // The value through a format mask such as "###,###,##0.####", with the user's symbols:

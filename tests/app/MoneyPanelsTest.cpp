@@ -250,6 +250,26 @@ TEST_F(GermanMoneyPanels, NewTestamentReadsItsDesignedPrices)
     EXPECT_TRUE(seams.messages.isEmpty());
 }
 
+// Locales whose currency form shows an ISO code, a symbol with a blank or direction marks:
+// the panels must read the prices they wrote themselves.
+class ForeignMoneyPanels : public MoneyPanels, public ::testing::WithParamInterface<const char *>
+{
+protected:
+    LocaleGuard guard{QLocale(QString::fromLatin1(GetParam()))};
+};
+
+TEST_P(ForeignMoneyPanels, ValueTheirOwnPrices)
+{
+    ClickOldTestament();
+    ClickNewTestament();
+    EXPECT_TRUE(seams.messages.isEmpty()) << Line("txtGold")->text().toStdString();
+    EXPECT_EQ(Box("txtOtMoney")->text().split(QStringLiteral("\r\n")).size(), 6);
+    EXPECT_EQ(Box("txtNTMoney")->text().split(QStringLiteral("\r\n")).size(), 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, ForeignMoneyPanels,
+                         ::testing::Values("it_CH", "en_CH", "fr_SN", "ar_AE"));
+
 struct FailureCase
 {
     const char *what;

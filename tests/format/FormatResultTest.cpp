@@ -47,6 +47,6 @@ TEST_P(FormatResultTest, GivesTheSameTextUnderEverySetting)
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatResultTest,
                          ::testing::Combine(::testing::ValuesIn(kCases),
-                                            ::testing::Values("en_US", "de_DE", "fr_CH")));
+                                            ::testing::Values("en_US", "de_DE", "fr_CH", "he_IL", "ar_EG")));
 
 } // namespace

@@ -1,7 +1,9 @@
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
+#include "format/FormatResult.h"
 #include "format/Numbers.h"
 #include "support/LocaleGuard.h"
 
@@ -99,7 +101,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberReads, ::testing::Values(
     LocaleCase{"en_US", " 12 ", 12}, LocaleCase{"en_US", "-$5.00", -5}, LocaleCase{"en_US", "($5.00)", -5},
     LocaleCase{"en_US", "1000", 1000},
     LocaleCase{"de_DE", "1.234,5679", 1234.5679}, LocaleCase{"de_DE", "350,00\u00a0\u20ac", 350},
-    LocaleCase{"de_DE", "350.00", 350}, LocaleCase{"de_DE", "4.75", 4.75}, LocaleCase{"de_DE", "-5,00\u00a0\u20ac", -5}));
+    LocaleCase{"de_DE", "350.00", 350}, LocaleCase{"de_DE", "4.75", 4.75}, LocaleCase{"de_DE", "-5,00\u00a0\u20ac", -5},
+    // Direction marks around the minus and in the symbol; a form with the ISO code; a
+    // symbol with a blank of its own.
+    LocaleCase{"he_IL", "\u200e-2", -2}, LocaleCase{"ar_EG", "\u061c-\u0661\u0662\u066b\u0665", -12.5},
+    LocaleCase{"ar_AE", "\u062f.\u0625.\u200f350.00", 350}, LocaleCase{"it_CH", "350.00\u00a0CHF", 350},
+    LocaleCase{"en_CH", "CHF\u00a0350.00", 350}, LocaleCase{"fr_SN", "350,00\u00a0F\u202fCFA", 350}));
 
 class LocaleNumberFails : public ::testing::TestWithParam<const char *> {};
 
@@ -140,6 +147,25 @@ TEST(CurrencyText, ShowsFifteenDigitsOfAHugeAmount)
     EXPECT_EQ(huge.count(u'0'), 300 + 2);
     LocaleGuard guard{GermanLocale()};
     EXPECT_EQ(CurrencyText(1.5e22), QStringLiteral("15.000.000.000.000.000.000.000,00\u00a0\u20ac"));
+}
+
+// The money panels read back the prices they wrote, and results are rounded through the
+// user's symbols: both must hold under every locale Qt knows.
+TEST(LocaleNumber, ReadsBackWhatEveryLocaleWrites)
+{
+    const QList<QLocale> all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &locale : all) {
+        LocaleGuard guard{locale};
+        for (double v : {350.0, 4.75, -12.5, 1234567.89, 1.5e22}) {
+            for (const QString &text : {CurrencyText(v), MaskText(v, QString::fromLatin1(ResultMask))}) {
+                const auto back = LocaleNumber(text);
+                EXPECT_TRUE(back && *back == v) << locale.name().toStdString() << " reads \""
+                                                << text.toStdString() << "\" as "
+                                                << (back ? std::to_string(*back) : "no number");
+            }
+        }
+    }
 }
 
 TEST(CurrencyText, ReadsBackThroughLocaleNumber)
