@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCursor>
 
 MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -15,6 +16,15 @@ MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
 
 void MultiLineBox::setText(const QString &text)
 {
+    // Every click writes the unit's note again; laying out a long note anew costs far more
+    // than the conversion. The box shows it from the start, as a rewrite would.
+    if (!edited_ && text == text_) {
+        QTextCursor start = textCursor();
+        start.movePosition(QTextCursor::Start);
+        setTextCursor(start);
+        verticalScrollBar()->setValue(0);
+        return;
+    }
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
