@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ostrevan"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     UseHomeConventionsForBareLocale();
 
