@@ -28,16 +28,14 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
 
+#include "app/Application.h"
 #include "app/Design.h"
 #include "app/Seams.h"
 #include "app/frmRound.h"
-#include "format/Numbers.h"
 
 extern char **environ;
 
@@ -99,9 +97,7 @@ const char *NameOf(Side side)
 int RunChild(int argc, char **argv, Side side)
 {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("ostrevan"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    UseHomeConventionsForBareLocale();
+    SetUpApplication();
 
     DesktopSeams seams;
     std::unique_ptr<QWidget> window;

@@ -9,17 +9,16 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
+#include "app/Application.h"
 #include "app/Boxes.h"
 #include "app/frmRound.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "format/FormatResult.h"
-#include "format/Numbers.h"
 #include "money/MoneyValuation.h"
 #include "support/RecordingSeams.h"
 
@@ -197,11 +196,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // As the program's main sets it up.
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("ostrevan"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    UseHomeConventionsForBareLocale();
+    SetUpApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

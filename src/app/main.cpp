@@ -4,12 +4,10 @@
 #include <QRegularExpression>
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QStyleFactory>
 
+#include "app/Application.h"
 #include "app/Seams.h"
 #include "app/frmRound.h"
-#include "format/Numbers.h"
 
 namespace {
 
@@ -42,10 +40,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    // Lets a Wayland desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("ostrevan"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    UseHomeConventionsForBareLocale();
+    SetUpApplication();
 
     DesktopSeams seams;
     frmRound window(seams);
