@@ -18,14 +18,16 @@ double CDouble(const QByteArray &ascii)
 
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Blanks that may surround a number in a box: spaces, tabs and the no-break spaces
-// some locales put between a number and its currency symbol.
-QString Unpadded(const QString &text)
+// The no-break spaces that some locales put between the digits, or between a number and
+// its currency symbol, read as the blank a user types.
+QString Blanked(const QString &text)
 {
     QString t = text;
-    t.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
-    return t.trimmed();
+    return t.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
 }
+
+// Blanks and tabs may surround a number in a box.
+QString Unpadded(const QString &text) { return Blanked(text).trimmed(); }
 
 // Right-to-left locales write direction marks around the minus ("\u200e-2") and in their
 // currency symbols, which Qt's own reading rejects; they carry no meaning for the value.
@@ -35,6 +37,133 @@ QString Unmarked(const QString &text)
     for (const char16_t mark : {u'\u200e', u'\u200f', u'\u061c'})
         t.remove(QChar(mark));
     return Unpadded(t);
+}
+
+// A number as the locale writes it, or failing that with "." as the decimal point.
+// Qt checks the places of the group separators; a blank counts as the locale's own
+// separator where that is a blank of some kind, and nowhere else.
+std::optional<double> PlainNumber(const QLocale &locale, QString t)
+{
+    if (Blanked(locale.groupSeparator()) == QStringLiteral(" "))
+        t.replace(u' ', locale.groupSeparator());
+    bool ok = false;
+    double value = locale.toDouble(t, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// One way the locale writes an amount of money: what stands before and after the number,
+// and whether that form itself makes the amount negative.
+struct CurrencyForm
+{
+    QString before;
+    QString after;
+    bool negative = false;
+    bool operator==(const CurrencyForm &) const = default;
+};
+
+// Removes the symbol from a side of a form, with the blank that parts it from the number.
+QString WithoutSymbol(const QString &side, const QString &symbol, bool before)
+{
+    const qsizetype at = side.indexOf(symbol);
+    if (at < 0)
+        return side;
+    qsizetype from = at, to = at + symbol.size();
+    if (before && to < side.size() && side[to] == u' ')
+        ++to;
+    else if (!before && from > 0 && side[from - 1] == u' ')
+        --from;
+    return side.left(from) + side.mid(to);
+}
+
+// The forms of the locale's currency format, with its symbol, with the currency's ISO code
+// in its place ("350.00 CHF") and without either; and a minus before the positive forms
+// ("-$5.00" beside the U.S. "($5.00)").
+QList<CurrencyForm> CurrencyForms(const QLocale &locale)
+{
+    const QString one = Unmarked(locale.toString(1.0, 'f', 2));
+    QList<CurrencyForm> forms;
+    auto add = [&forms](const CurrencyForm &form) {
+        if (!forms.contains(form))
+            forms << form;
+    };
+    // CurrencyText writes the first, whether or not the locale has a symbol.
+    for (const QString &symbol : {locale.currencySymbol(), locale.currencySymbol(QLocale::CurrencyIsoCode)}) {
+        const QString shown = Unmarked(symbol);
+        if (shown.isEmpty() && !forms.isEmpty())
+            continue;
+        for (const bool negative : {false, true}) {
+            const QString written = Unmarked(locale.toCurrencyString(negative ? -1.0 : 1.0, symbol, 2));
+            const qsizetype at = written.indexOf(one);
+            if (at < 0)
+                continue;
+            const CurrencyForm form{written.left(at), written.mid(at + one.size()), negative};
+            const CurrencyForm bare = shown.isEmpty()
+                ? form
+                : CurrencyForm{WithoutSymbol(form.before, shown, true),
+                               WithoutSymbol(form.after, shown, false), negative};
+            for (const CurrencyForm &f : {form, bare}) {
+                add(f);
+                if (!negative)
+                    for (const QString &minus : {Unmarked(locale.negativeSign()), QStringLiteral("-")})
+                        add({minus + f.before, f.after, true});
+            }
+        }
+    }
+    return forms;
+}
+
+// Matches a side of a form at one end of the text; a blank of the form may be left out.
+bool StripBefore(const QString &t, qsizetype &begin, qsizetype end, const QString &side)
+{
+    for (const QChar c : side) {
+        if (begin < end && t[begin] == c)
+            ++begin;
+        else if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+bool StripAfter(const QString &t, qsizetype begin, qsizetype &end, const QString &side)
+{
+    for (qsizetype i = side.size() - 1; i >= 0; --i) {
+        if (end > begin && t[end - 1] == side[i])
+            --end;
+        else if (side[i] != u' ')
+            return false;
+    }
+    return true;
+}
+
+bool StartsWithSign(const QString &t, const QLocale &locale)
+{
+    for (const QString &sign : {Unmarked(locale.negativeSign()), Unmarked(locale.positiveSign()),
+                                QStringLiteral("-"), QStringLiteral("+")})
+        if (!sign.isEmpty() && t.startsWith(sign))
+            return true;
+    return false;
+}
+
+// The text as one currency form: the symbol once and where the form puts it, blanks only
+// where the form has them, and no second sign inside a negative form.
+std::optional<double> ReadAs(const CurrencyForm &form, const QString &t, const QLocale &locale)
+{
+    qsizetype begin = 0, end = t.size();
+    if (!StripBefore(t, begin, end, form.before) || !StripAfter(t, begin, end, form.after))
+        return std::nullopt;
+    const QString number = t.mid(begin, end - begin);
+    if (number.isEmpty() || number.front() == u' ' || number.back() == u' ')
+        return std::nullopt;
+    if (form.negative && StartsWithSign(number, locale))
+        return std::nullopt;
+    const auto value = PlainNumber(locale, number);
+    if (!value)
+        return std::nullopt;
+    return form.negative ? -*value : *value;
 }
 
 } // namespace
@@ -109,34 +238,15 @@ QString PointText(double value)
 std::optional<double> LocaleNumber(const QString &text)
 {
     const QLocale locale;
-    QString t = Unmarked(text);
+    const QString t = Unmarked(text);
     if (t.isEmpty())
         return std::nullopt;
-
-    bool negative = false;
-    if (t.startsWith(u'(') && t.endsWith(u')')) { // accounting form of a negative amount
-        negative = true;
-        t = Unpadded(t.mid(1, t.size() - 2));
-    }
-    // Where the locale has no symbol of its own, its currency form shows the ISO code
-    // ("350.00 CHF"); a symbol may hold a blank of its own ("F CFA").
-    for (const QString &symbol : {locale.currencySymbol(), locale.currencySymbol(QLocale::CurrencyIsoCode)}) {
-        const QString s = Unmarked(symbol);
-        if (!s.isEmpty() && t.contains(s)) {
-            t = Unpadded(t.remove(s));
-            break;
-        }
-    }
-    // "-$5.00" leaves "-5.00", "$-5.00" too; "- 5,00" from "-5,00 €" forms is joined up.
-    t.remove(u' ');
-
-    bool ok = false;
-    double value = locale.toDouble(t, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+    if (const auto plain = PlainNumber(locale, t))
+        return plain;
+    for (const CurrencyForm &form : CurrencyForms(locale))
+        if (const auto amount = ReadAs(form, t, locale))
+            return amount;
+    return std::nullopt;
 }
 
 double RoundHalfAway(double value, int decimals)

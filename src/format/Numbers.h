@@ -20,8 +20,11 @@ QString PointText(double value);
 
 // A number written with the user's symbols, with or without the currency symbol or the
 // currency's ISO code ("1,234.5679" or "$350.00" under U.S. settings, "350.00 CHF" under
-// Swiss Italian ones); direction marks are ignored. Where that fails, a plain number with "."
-// as the decimal point ("350.00" under German settings too). Anything else is no number.
+// Swiss Italian ones); direction marks are ignored. A blank stands only where the locale's
+// group separator or currency form puts one, the symbol once and where that form puts it,
+// the sign where the locale writes it: "3 50" and "$5$" are no number. Where the locale's
+// reading fails, a plain number with "." as the decimal point ("350.00" under German
+// settings too). Anything else is no number.
 std::optional<double> LocaleNumber(const QString &text);
 
 // The value in the user's currency format, rounded half away from zero on its

@@ -313,6 +313,10 @@ TEST_P(MoneyPanelFailure, EmptiesTheSummaryTellsTheUserAndFocusesTheBox)
 INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"OT gold empty", false, "txtGold", "", false},
     FailureCase{"OT silver in letters", false, "txtSilver", "silver", false},
+    FailureCase{"OT gold with a blank among its digits", false, "txtGold", "3 50", false},
+    FailureCase{"OT silver with two dollar signs", false, "txtSilver", "$4.75$", false},
+    FailureCase{"NT gold with a blank among its digits", true, "txtGoldNT", "3 50", false},
+    FailureCase{"NT multiple with a blank after its sign", true, "txtAmountNT", "- 5", false},
     FailureCase{"OT gold beyond a double", false, "txtGold", "1E308", true},
     FailureCase{"OT infinite multiple", false, "txtamount", "1E999", true},
     FailureCase{"NT gold in letters", true, "txtGoldNT", "abc", false},

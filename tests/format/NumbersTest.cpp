@@ -106,7 +106,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberReads, ::testing::Values(
     // symbol with a blank of its own.
     LocaleCase{"he_IL", "\u200e-2", -2}, LocaleCase{"ar_EG", "\u061c-\u0661\u0662\u066b\u0665", -12.5},
     LocaleCase{"ar_AE", "\u062f.\u0625.\u200f350.00", 350}, LocaleCase{"it_CH", "350.00\u00a0CHF", 350},
-    LocaleCase{"en_CH", "CHF\u00a0350.00", 350}, LocaleCase{"fr_SN", "350,00\u00a0F\u202fCFA", 350}));
+    LocaleCase{"en_CH", "CHF\u00a0350.00", 350}, LocaleCase{"fr_SN", "350,00\u00a0F\u202fCFA", 350},
+    // The locale's own forms, with the blanks a user types in place of no-break ones, or
+    // without the blank that parts the symbol from the number.
+    LocaleCase{"en_US", "$-5.00", -5}, LocaleCase{"en_US", "(5.00)", -5}, LocaleCase{"en_US", "USD350.00", 350},
+    LocaleCase{"en_US", "$1,234.50", 1234.5}, LocaleCase{"en_US", "-1,234.5", -1234.5},
+    LocaleCase{"de_DE", "350,00 \u20ac", 350}, LocaleCase{"de_DE", "350,00\u20ac", 350},
+    LocaleCase{"de_DE", "350,00 EUR", 350}, LocaleCase{"de_DE", "1.234,50 \u20ac", 1234.5},
+    LocaleCase{"de_DE", "350.00 \u20ac", 350},
+    LocaleCase{"fr_FR", "1 234,5", 1234.5}, LocaleCase{"fr_FR", "1\u202f234,50\u00a0\u20ac", 1234.5},
+    LocaleCase{"fr_FR", "350,00\u20ac", 350}, LocaleCase{"fr_FR", "(5,00 \u20ac)", -5},
+    LocaleCase{"fr_FR", "-5,00 \u20ac", -5}, LocaleCase{"fr_FR", "350.00", 350}));
 
 class LocaleNumberFails : public ::testing::TestWithParam<const char *> {};
 
@@ -117,6 +127,35 @@ TEST_P(LocaleNumberFails, OnTextThatIsNoNumber)
 
 INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberFails,
                          ::testing::Values("", " ", "abc", "$", "12abc", "1E999", "nan", "inf"));
+
+// A blank, a symbol or a sign where the user's settings put none is no number, not a
+// number with that character taken out ("3 50" is not 350).
+struct NoNumberCase { const char *locale; const char *text; };
+
+class LocaleNumberRejects : public ::testing::TestWithParam<NoNumberCase> {};
+
+TEST_P(LocaleNumberRejects, WhatTheUsersSettingsDoNotWrite)
+{
+    const NoNumberCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    const auto value = LocaleNumber(QString::fromUtf8(c.text));
+    EXPECT_FALSE(value.has_value()) << '"' << c.text << "\" under " << c.locale << " reads as " << *value;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberRejects, ::testing::Values(
+    NoNumberCase{"en_US", "3 50"}, NoNumberCase{"en_US", "1 2 3"}, NoNumberCase{"en_US", "$350.00$"},
+    NoNumberCase{"en_US", "- 5"}, NoNumberCase{"en_US", "$ 350.00"}, NoNumberCase{"en_US", "350.00 $"},
+    NoNumberCase{"en_US", "350.00$"}, NoNumberCase{"en_US", "$$5"}, NoNumberCase{"en_US", "$3 50"},
+    NoNumberCase{"en_US", "1,2,3"}, NoNumberCase{"en_US", "12,34"}, NoNumberCase{"en_US", "($-5.00)"},
+    NoNumberCase{"en_US", "--5"}, NoNumberCase{"en_US", "-$-5"}, NoNumberCase{"en_US", "( 5.00)"},
+    NoNumberCase{"en_US", "5-"}, NoNumberCase{"en_US", "USD 350.00"}, NoNumberCase{"en_US", "$USD5"},
+    NoNumberCase{"de_DE", "\u20ac\u20ac5"}, NoNumberCase{"de_DE", "5 \u20ac\u20ac"},
+    NoNumberCase{"de_DE", "\u20ac5"}, NoNumberCase{"de_DE", "3 50"}, NoNumberCase{"de_DE", "- 5"},
+    NoNumberCase{"de_DE", "1 234,5"}, NoNumberCase{"de_DE", "5,00 \u20ac \u20ac"},
+    NoNumberCase{"de_DE", "5,00  \u20ac"}, NoNumberCase{"de_DE", "-5,00 EUR \u20ac"},
+    NoNumberCase{"fr_FR", "\u20ac\u20ac5"}, NoNumberCase{"fr_FR", "\u20ac5"}, NoNumberCase{"fr_FR", "5 \u20ac \u20ac"},
+    NoNumberCase{"fr_FR", "3 50"}, NoNumberCase{"fr_FR", "- 5"}, NoNumberCase{"fr_FR", "5,00\u20ac\u20ac"},
+    NoNumberCase{"fr_FR", "1 2 3"}, NoNumberCase{"fr_FR", "(-5,00 \u20ac)"}));
 
 TEST(CurrencyText, UsesTheUsersCurrencyForm)
 {
