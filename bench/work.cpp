@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,6 +175,18 @@ void BM_CoinValue(benchmark::State &state)
 }
 BENCHMARK(BM_CoinValue);
 
+// A price as the Old Testament panel shows it, in the user's currency form.
+void BM_CoinValueCurrencyPrice(benchmark::State &state)
+{
+    const QString price = QStringLiteral("$350.00");
+    const QString multiple = QStringLiteral("3");
+    for (auto _ : state) {
+        money::CoinResult result = money::CoinValue(money::OldTestamentOunces::Shekel, price, multiple);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_CoinValueCurrencyPrice);
+
 // The New Testament panel's button with its start prices: sixteen coins and the summary.
 void BM_Command18Click(benchmark::State &state)
 {
@@ -189,6 +202,39 @@ void BM_Command18Click(benchmark::State &state)
     QApplication::processEvents();
 }
 BENCHMARK(BM_Command18Click);
+
+// A megabyte of digits without a blank, pasted into an editable multi-line box, and the
+// repaint that shows it: what a user waits for after Ctrl+V.
+const char *const kPastedBoxes[] = {"Text2", "Text6", "txtOtMoney", "txtNTMoney"};
+
+void BM_PasteMegabyte(benchmark::State &state)
+{
+    ShownWindow w;
+    const char *name = kPastedBoxes[state.range(0)];
+    state.SetLabel(name);
+    auto *box = w.window->findChild<MultiLineBox *>(QString::fromLatin1(name));
+    if (!w.exposed || !box) {
+        state.SkipWithError("no window or no box");
+        return;
+    }
+    w.window->FrameSplash->hide();
+    if (QWidget *panel = box->parentWidget(); panel != w.window.get())
+        panel->show();
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    box->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        box->setText(QString());
+        QApplication::processEvents();
+        state.ResumeTiming();
+        box->paste();
+        box->repaint();
+    }
+    if (box->toPlainText().isEmpty())
+        state.SkipWithError("nothing was pasted");
+}
+BENCHMARK(BM_PasteMegabyte)->DenseRange(0, std::size(kPastedBoxes) - 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "app/CommandButton.h"
 #include "app/Design.h"
 #include "app/Seams.h"
 #include "catalog/About.h"
@@ -99,6 +100,10 @@ void Dialog::Show()
 {
     if (!IsLoaded())
         Load();
+    // Some window managers minimize even a window without a minimize box; with no task-bar
+    // button, "About" is the only way back.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -131,10 +136,10 @@ void Dialog::Load()
     Image1->setCursor(Qt::PointingHandCursor);
     connect(Image1, &ClickLabel::clicked, this, &Dialog::Image1_Click);
 
-    OKButton = Make<QPushButton>(this, "OKButton", Twips(4800, 3120, 1095, 495));
+    // Enter on the focused button presses it, yet it is neither the default nor the cancel
+    // button: Escape closes nothing.
+    OKButton = Make<CommandButton>(this, "OKButton", Twips(4800, 3120, 1095, 495));
     OKButton->setText(catalog::about::OkCaption);
-    OKButton->setAutoDefault(false);
-    OKButton->setDefault(false);
     Colour(OKButton, Black, Grey);
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButton_Click);
     // The only control that takes the focus.

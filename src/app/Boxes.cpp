@@ -1,17 +1,108 @@
 #include "app/Boxes.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+
+namespace {
+
+// At most the given number of characters, never half of a surrogate pair.
+QString Cut(const QString &text, qsizetype room)
+{
+    if (text.size() <= room)
+        return text;
+    if (room > 0 && text[room - 1].isHighSurrogate())
+        --room;
+    return text.left(room);
+}
+
+// A key that puts text into the box: a printable character or a line break.
+bool Inserts(const QString &typed)
+{
+    for (const QChar c : typed)
+        if (c.isPrint() || c == u'\r' || c == u'\n')
+            return true;
+    return false;
+}
+
+} // namespace
 
 MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    UseSystemScrollBar();
     connect(this, &QPlainTextEdit::textChanged, this, [this] { edited_ = true; });
+}
+
+void MultiLineBox::UseSystemScrollBar()
+{
+    // The box's colours are the design's; its scroll bar keeps the system's, as a plain one
+    // has them, or a black box would draw its bar black on black.
+    QPalette system = QApplication::palette(verticalScrollBar());
+    system.setResolveMask(~QPalette::ResolveMask(0));
+    verticalScrollBar()->setPalette(system);
+}
+
+void MultiLineBox::changeEvent(QEvent *event)
+{
+    // A new system scheme reaches the box as a change of the colours it inherits.
+    if (event->type() == QEvent::PaletteChange)
+        UseSystemScrollBar();
+    QPlainTextEdit::changeEvent(event);
+}
+
+qsizetype MultiLineBox::Room() const
+{
+    const QTextCursor cursor = textCursor();
+    const qsizetype held = document()->characterCount() - 1; // less the closing paragraph mark
+    const qsizetype selected = cursor.selectionEnd() - cursor.selectionStart();
+    return std::max<qsizetype>(0, MaxLength - held + selected);
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent *event)
+{
+    // Plain Tab and Backtab have moved the focus before this; with Ctrl they would type a tab.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        event->ignore();
+        return;
+    }
+    if (!isReadOnly() && Inserts(event->text()) && event->text().size() > Room()) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    const qsizetype room = Room() + event->replacementLength();
+    if (event->commitString().size() <= room) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(Cut(event->commitString(), room), event->replacementStart(),
+                        event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&cut);
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText())
+        return;
+    QMimeData cut;
+    cut.setText(Cut(source->text(), Room()));
+    QPlainTextEdit::insertFromMimeData(&cut);
 }
 
 void MultiLineBox::setText(const QString &text)

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "app/Boxes.h"
+#include "app/CommandButton.h"
 #include "app/Design.h"
 #include "app/Seams.h"
 #include "catalog/MeasurementTypes.h"
@@ -67,9 +68,8 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const Q
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &place, const QString &text)
 {
-    auto *button = Make<QPushButton>(parent, name, place);
+    auto *button = Make<CommandButton>(parent, name, place);
     button->setText(text);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -193,12 +193,16 @@ void frmRound::BuildControls()
     Text4 = MakeMulti(this, "Text4", Twips(240, 960, 5415, 1695), true);
     Colour(Text4, Cyan, MenuText);
     Text4->setFont(DesignFont(8.25, true));
-    const QColor tooltipBack = QApplication::palette().color(QPalette::ToolTipBase);
+    // The notes take the system's tooltip colours, the text with the back it is paired with,
+    // so that they stay readable under a dark scheme.
+    const QPalette system = QApplication::palette();
+    const QColor tooltipText = system.color(QPalette::ToolTipText);
+    const QColor tooltipBack = system.color(QPalette::ToolTipBase);
     Text5 = MakeMulti(this, "Text5", Twips(120, 2880, 5655, 1485), true);
-    Colour(Text5, Black, tooltipBack);
+    Colour(Text5, tooltipText, tooltipBack);
     Text5->setFont(DesignFont(9.75, false));
     Text6 = MakeMulti(this, "Text6", Twips(120, 4440, 5655, 735), false);
-    Colour(Text6, Black, tooltipBack);
+    Colour(Text6, tooltipText, tooltipBack);
     Text6->setFont(DesignFont(9.75, false));
 
     // The splash lies above the panels and both notes boxes.

@@ -50,6 +50,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // An About dialog left open stays on the screen after this window closes.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildControls();

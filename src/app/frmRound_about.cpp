@@ -1,5 +1,7 @@
 #include "app/frmRound.h"
 
+#include <QCloseEvent>
+
 #include "about/Dialog.h"
 
 // Opening the About dialog.
@@ -13,4 +15,13 @@ void frmRound::cmdAbout_Click()
         connect(this, &QObject::destroyed, [dialog = dialog_] { delete dialog.data(); });
     }
     dialog_->Show();
+}
+
+void frmRound::closeEvent(QCloseEvent *event)
+{
+    // A minimized dialog would keep the run going with nothing on the screen and no "About"
+    // left to bring it back.
+    if (dialog_ && dialog_->isVisible() && dialog_->isMinimized())
+        dialog_->Show();
+    QWidget::closeEvent(event);
 }

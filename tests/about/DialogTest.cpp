@@ -101,7 +101,7 @@ TEST_F(AboutDialog, IsAFixedModelessToolWindowWithoutOwner)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(AboutDialog, OnlyOkTakesTheFocusAndNeitherEnterNorEscapeCloseIt)
+TEST_F(AboutDialog, OnlyOkTakesTheFocusAndIsNeitherDefaultNorCancel)
 {
     Dialog *dialog = Opened();
     ASSERT_NE(dialog, nullptr);
@@ -114,11 +114,72 @@ TEST_F(AboutDialog, OnlyOkTakesTheFocusAndNeitherEnterNorEscapeCloseIt)
     }
     EXPECT_FALSE(ok->isDefault());
     EXPECT_FALSE(ok->autoDefault());
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    // Escape is no cancel, on "OK" or anywhere; Enter reaching the dialog itself is no default.
+    for (QWidget *target : {static_cast<QWidget *>(ok), static_cast<QWidget *>(dialog)}) {
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(dialog->IsLoaded());
+    }
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         QTest::keyClick(dialog, key);
         EXPECT_TRUE(dialog->isVisible()) << key;
         EXPECT_TRUE(dialog->IsLoaded()) << key;
     }
+}
+
+// As a click of it does, Enter or Space on the focused "OK" unloads the dialog.
+class AboutDialogKeys : public AboutDialog, public ::testing::WithParamInterface<Qt::Key>
+{
+};
+
+TEST_P(AboutDialogKeys, OnTheFocusedOkCloseIt)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    QWidget *ok = In(dialog, "OKButton");
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, GetParam());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(dialog->IsLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AboutDialogKeys, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space),
+                         [](const auto &info) {
+                             return std::string(info.param == Qt::Key_Return  ? "Return"
+                                                : info.param == Qt::Key_Enter ? "Enter"
+                                                                              : "Space");
+                         });
+
+// Some window managers minimize a window that asks for no minimize box; with no task-bar
+// button, "About" is the way back.
+TEST_F(AboutDialog, MinimizedComesBackNormalAndActiveOnAbout)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    QLabel *note = In<QLabel>(dialog, "Label2");
+    dialog->showMinimized();
+    ASSERT_TRUE(dialog->isMinimized());
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+
+    ClickAbout();
+    EXPECT_EQ(Dialogs(), QList<Dialog *>{dialog});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(In<QLabel>(dialog, "Label2"), note) << "brought back as it was, not loaded again";
+}
+
+TEST_F(AboutDialog, MinimizedComesBackWhenTheMainWindowCloses)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    dialog->showMinimized();
+    ASSERT_TRUE(dialog->isMinimized());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isMinimized());
 }
 
 TEST_F(AboutDialog, ShowsTheDesignedColoursAndFonts)

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 
@@ -51,6 +55,102 @@ TEST_F(NoteBox, EditedGivesBackWhatItWasGiven)
     box.setText(note);
     EXPECT_EQ(box.text(), note);
     EXPECT_EQ(box.toPlainText(), QString(note).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+// An editable box holding all but a few characters of what the user may put in it.
+class NearlyFullBox : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        box.resize(200, 60);
+        box.setLocked(false);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        box.setFocus();
+        box.setText(QString(MultiLineBox::MaxLength - 3, u'7'));
+        box.moveCursor(QTextCursor::End);
+    }
+    qsizetype Held() const { return box.toPlainText().size(); }
+    void Paste(const QString &text)
+    {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    MultiLineBox box;
+};
+
+TEST_F(NearlyFullBox, TakesAPasteUpToItsLength)
+{
+    Paste(QStringLiteral("123456"));
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength);
+    EXPECT_TRUE(box.toPlainText().endsWith(QStringLiteral("777123")));
+}
+
+TEST_F(NearlyFullBox, APasteReplacesTheSelectionWithinItsLength)
+{
+    box.moveCursor(QTextCursor::Start);
+    box.moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    box.moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    Paste(QStringLiteral("abcdefgh"));
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength);
+    EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("abcde777")));
+}
+
+TEST_F(NearlyFullBox, TypesUpToItsLengthAndStillDeletes)
+{
+    QTest::keyClicks(&box, QStringLiteral("abcdef"));
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength) << "a line break counts too";
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength - 1);
+    EXPECT_TRUE(box.toPlainText().endsWith(QStringLiteral("777ab")));
+}
+
+TEST_F(NearlyFullBox, TakesAnInputMethodsTextUpToItsLength)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("\u00e9\u00e8\u00ea\u00eb\u00ef"));
+    QApplication::sendEvent(&box, &commit);
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength);
+}
+
+TEST_F(NearlyFullBox, NeverKeepsHalfOfACharacter)
+{
+    box.setText(QString(MultiLineBox::MaxLength - 1, u'7'));
+    box.moveCursor(QTextCursor::End);
+    Paste(QStringLiteral("\U0001F600"));
+    EXPECT_EQ(Held(), MultiLineBox::MaxLength - 1);
+}
+
+TEST_F(NearlyFullBox, TheProgramsOwnTextIsKeptWhole)
+{
+    const QString sentence(MultiLineBox::MaxLength + 40, u'7');
+    box.setText(sentence);
+    EXPECT_EQ(box.text(), sentence);
+}
+
+TEST(BoxScrollBar, FollowsTheSystemsColoursWhenTheyChange)
+{
+    QWidget window;
+    auto *box = new MultiLineBox(&window);
+    QPalette black = box->palette();
+    black.setColor(QPalette::Button, Qt::black);
+    box->setPalette(black);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPalette saved = QApplication::palette();
+    QPalette changed = saved;
+    changed.setColor(QPalette::Button, QColor(10, 120, 200));
+    changed.setColor(QPalette::Highlight, QColor(200, 120, 10));
+    QApplication::setPalette(changed);
+    QTest::qWait(0);
+    EXPECT_EQ(box->verticalScrollBar()->palette().color(QPalette::Button), QColor(10, 120, 200));
+    QApplication::setPalette(saved);
+    QTest::qWait(0);
+    EXPECT_EQ(box->verticalScrollBar()->palette().color(QPalette::Button), saved.color(QPalette::Button));
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <QFrame>
 #include <QLabel>
 #include <QScreen>
@@ -178,6 +180,7 @@ TEST_F(MainWindow, ShowsTheDesignedLook)
         EXPECT_DOUBLE_EQ(Control(notes)->font().pointSizeF(), 9.75) << notes;
         EXPECT_FALSE(Control(notes)->font().bold()) << notes;
         EXPECT_EQ(Control(notes)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::ToolTipBase));
+        EXPECT_EQ(Control(notes)->palette().color(QPalette::Text), QApplication::palette().color(QPalette::ToolTipText));
     }
     EXPECT_EQ(Line("Text1")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_EQ(Line("Text1")->toolTip(), QStringLiteral("Enter any amount to convert."));
@@ -186,6 +189,80 @@ TEST_F(MainWindow, ShowsTheDesignedLook)
     EXPECT_FALSE(Control<QLabel>("Picture1")->pixmap().isNull());
     EXPECT_EQ(Control<QLabel>("Picture1")->pixmap().size(), QSize(287, 274));
     EXPECT_EQ(Control<QLabel>("Image1")->pixmap().size(), QSize(300, 31));
+}
+
+// A box's colours are its own; its scroll bar is drawn as a plain one of its size is, in
+// the system's colours, so that it shows in a black box too.
+struct ScrollCase
+{
+    const char *box;
+    const char *panel; // shown above the splash, or none
+};
+
+void PrintTo(const ScrollCase &c, std::ostream *os) { *os << c.box; }
+
+class BoxScrollBar : public MainWindow, public ::testing::WithParamInterface<ScrollCase>
+{
+};
+
+TEST_P(BoxScrollBar, LooksLikeAPlainScrollBarOfItsSize)
+{
+    const ScrollCase c = GetParam();
+    Control("FrameSplash")->hide();
+    if (c.panel)
+        Control(c.panel)->show();
+    MultiLineBox *box = Box(c.box);
+    box->setText(QStringLiteral("A line of a long note.\r\n").repeated(60));
+    QTest::qWait(0);
+    ASSERT_TRUE(box->isVisible());
+    QScrollBar *bar = box->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+
+    QScrollBar plain(Qt::Vertical, window.get());
+    plain.setRange(bar->minimum(), bar->maximum());
+    plain.setPageStep(bar->pageStep());
+    plain.setSingleStep(bar->singleStep());
+    plain.setValue(bar->value());
+    plain.setGeometry(QRect(QPoint(0, 0), bar->size()));
+    plain.show();
+    EXPECT_EQ(bar->grab().toImage(), plain.grab().toImage()) << c.box;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, BoxScrollBar, ::testing::Values(
+    ScrollCase{"Text2", "Frame2"}, ScrollCase{"Text4", "Text4"}, ScrollCase{"Text5", nullptr},
+    ScrollCase{"Text6", nullptr}, ScrollCase{"txtTime", "FrameTime"}, ScrollCase{"txtOtMoney", "Frame4"},
+    ScrollCase{"txtNTMoney", "Frame5"}),
+    [](const auto &info) { return std::string(info.param.box); });
+
+// The contrast of two colours, 1 to 21, as the web's accessibility guidelines reckon it.
+double Contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(MainWindowScheme, NotesAreReadableUnderADarkScheme)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::ToolTipBase, QColor(48, 48, 48));
+    dark.setColor(QPalette::ToolTipText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    {
+        RecordingSeams seams;
+        frmRound window(seams);
+        for (MultiLineBox *notes : {window.Text5, window.Text6}) {
+            const QPalette p = notes->palette();
+            EXPECT_EQ(p.color(QPalette::Base), QColor(48, 48, 48)) << notes->objectName().toStdString();
+            EXPECT_GE(Contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 7.0)
+                << notes->objectName().toStdString();
+        }
+    }
+    QApplication::setPalette(saved);
 }
 
 TEST_F(MainWindow, LocksTheNotesButNotTheEntryBoxes)
