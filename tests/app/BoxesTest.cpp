@@ -11,16 +11,28 @@
 
 namespace {
 
+// A small box on the screen, locked or not.
+class ShownBox : public ::testing::Test
+{
+protected:
+    void Show(bool locked)
+    {
+        box.resize(200, 60);
+        box.setLocked(locked);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    }
+
+    MultiLineBox box;
+};
+
 // A small box holding more lines than it shows, scrolled to its end with the caret there.
-class NoteBox : public ::testing::Test
+class NoteBox : public ShownBox
 {
 protected:
     void SetUp() override
     {
-        box.resize(200, 60);
-        box.setLocked(true);
-        box.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        ASSERT_NO_FATAL_FAILURE(Show(true));
         box.setText(note);
         box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
         box.moveCursor(QTextCursor::End);
@@ -28,7 +40,6 @@ protected:
     }
 
     const QString note = QStringLiteral("first line\r\n").repeated(40) + QStringLiteral("last line");
-    MultiLineBox box;
 };
 
 TEST_F(NoteBox, GivenItsOwnTextAgainShowsItFromTheStart)
@@ -58,15 +69,12 @@ TEST_F(NoteBox, EditedGivesBackWhatItWasGiven)
 }
 
 // An editable box holding all but a few characters of what the user may put in it.
-class NearlyFullBox : public ::testing::Test
+class NearlyFullBox : public ShownBox
 {
 protected:
     void SetUp() override
     {
-        box.resize(200, 60);
-        box.setLocked(false);
-        box.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        ASSERT_NO_FATAL_FAILURE(Show(false));
         box.setFocus();
         box.setText(QString(MultiLineBox::MaxLength - 3, u'7'));
         box.moveCursor(QTextCursor::End);
@@ -77,8 +85,6 @@ protected:
         QApplication::clipboard()->setText(text);
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     }
-
-    MultiLineBox box;
 };
 
 TEST_F(NearlyFullBox, TakesAPasteUpToItsLength)

@@ -137,15 +137,14 @@ TEST_F(Keyboard, ReachesTheVisibleConvertButtonAndAboutFromTheAmount)
 }
 
 // No key makes a tab character in a multi-line box, Ctrl+Tab included.
-class TabInto : public Keyboard, public ::testing::WithParamInterface<const char *>
+class TabInto : public Keyboard, public ::testing::WithParamInterface<BoxInPanel>
 {
 };
 
 TEST_P(TabInto, AnEditableBoxStoresNoTab)
 {
-    Control("FrameSplash")->hide();
-    Control(GetParam())->parentWidget()->show();
-    MultiLineBox *box = Box(GetParam());
+    Uncover(GetParam().panel);
+    MultiLineBox *box = Box(GetParam().box);
     box->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(box, QStringLiteral("ab"));
     for (const auto modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
@@ -159,8 +158,10 @@ TEST_P(TabInto, AnEditableBoxStoresNoTab)
     EXPECT_EQ(box->toPlainText(), QStringLiteral("ab"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, TabInto, ::testing::Values("Text2", "Text6", "txtOtMoney", "txtNTMoney"),
-                         [](const auto &info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Boxes, TabInto, ::testing::Values(
+    BoxInPanel{"Text2", "Frame2"}, BoxInPanel{"Text6", nullptr}, BoxInPanel{"txtOtMoney", "Frame4"},
+    BoxInPanel{"txtNTMoney", "Frame5"}),
+    [](const auto &info) { return std::string(info.param.box); });
 
 // Every button, with what must show for it to be reachable.
 struct ButtonCase
@@ -177,9 +178,9 @@ protected:
     QPushButton *Reach()
     {
         const ButtonCase &c = std::get<0>(GetParam());
-        Control("FrameSplash")->hide();
         for (const char *panel : {"Frame2", "Frame4", "Frame5", "FrameTime"})
-            Control(panel)->setVisible(c.panel && QByteArray(panel) == c.panel);
+            Control(panel)->hide();
+        Uncover(c.panel);
         if (c.panel && QByteArray(c.panel) == "Frame2")
             Arm(c.button);
         QPushButton *button = Button(c.button);

@@ -193,24 +193,14 @@ TEST_F(MainWindow, ShowsTheDesignedLook)
 
 // A box's colours are its own; its scroll bar is drawn as a plain one of its size is, in
 // the system's colours, so that it shows in a black box too.
-struct ScrollCase
-{
-    const char *box;
-    const char *panel; // shown above the splash, or none
-};
-
-void PrintTo(const ScrollCase &c, std::ostream *os) { *os << c.box; }
-
-class BoxScrollBar : public MainWindow, public ::testing::WithParamInterface<ScrollCase>
+class BoxScrollBar : public MainWindow, public ::testing::WithParamInterface<BoxInPanel>
 {
 };
 
 TEST_P(BoxScrollBar, LooksLikeAPlainScrollBarOfItsSize)
 {
-    const ScrollCase c = GetParam();
-    Control("FrameSplash")->hide();
-    if (c.panel)
-        Control(c.panel)->show();
+    const BoxInPanel c = GetParam();
+    Uncover(c.panel);
     MultiLineBox *box = Box(c.box);
     box->setText(QStringLiteral("A line of a long note.\r\n").repeated(60));
     QTest::qWait(0);
@@ -229,9 +219,9 @@ TEST_P(BoxScrollBar, LooksLikeAPlainScrollBarOfItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, BoxScrollBar, ::testing::Values(
-    ScrollCase{"Text2", "Frame2"}, ScrollCase{"Text4", "Text4"}, ScrollCase{"Text5", nullptr},
-    ScrollCase{"Text6", nullptr}, ScrollCase{"txtTime", "FrameTime"}, ScrollCase{"txtOtMoney", "Frame4"},
-    ScrollCase{"txtNTMoney", "Frame5"}),
+    BoxInPanel{"Text2", "Frame2"}, BoxInPanel{"Text4", "Text4"}, BoxInPanel{"Text5", nullptr},
+    BoxInPanel{"Text6", nullptr}, BoxInPanel{"txtTime", "FrameTime"}, BoxInPanel{"txtOtMoney", "Frame4"},
+    BoxInPanel{"txtNTMoney", "Frame5"}),
     [](const auto &info) { return std::string(info.param.box); });
 
 // The contrast of two colours, 1 to 21, as the web's accessibility guidelines reckon it.

@@ -8,25 +8,14 @@
 
 namespace {
 
-struct PasteCase
-{
-    const char *box;
-    const char *panel; // shown above the splash, or none
-};
-
-void PrintTo(const PasteCase &c, std::ostream *os) { *os << c.box; }
-
-class MegabytePaste : public WindowTest, public ::testing::WithParamInterface<PasteCase>
+class MegabytePaste : public WindowTest, public ::testing::WithParamInterface<BoxInPanel>
 {
 };
 
 TEST_P(MegabytePaste, KeepsTheBoxsLengthAndScrollsToItsEnd)
 {
-    const PasteCase c = GetParam();
-    Control("FrameSplash")->hide();
-    if (c.panel)
-        Control(c.panel)->show();
-    MultiLineBox *box = Box(c.box);
+    Uncover(GetParam().panel);
+    MultiLineBox *box = Box(GetParam().box);
     ASSERT_TRUE(box->isVisible());
     QApplication::clipboard()->setText(QString(1 << 20, u'7'));
     box->setFocus(Qt::OtherFocusReason);
@@ -44,8 +33,8 @@ TEST_P(MegabytePaste, KeepsTheBoxsLengthAndScrollsToItsEnd)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, MegabytePaste, ::testing::Values(
-    PasteCase{"Text2", "Frame2"}, PasteCase{"Text6", nullptr}, PasteCase{"txtOtMoney", "Frame4"},
-    PasteCase{"txtNTMoney", "Frame5"}),
+    BoxInPanel{"Text2", "Frame2"}, BoxInPanel{"Text6", nullptr}, BoxInPanel{"txtOtMoney", "Frame4"},
+    BoxInPanel{"txtNTMoney", "Frame5"}),
     [](const auto &info) { return std::string(info.param.box); });
 
 } // namespace

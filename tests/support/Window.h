@@ -14,6 +14,15 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingSeams.h"
 
+// A box of the window and the panel that has to show for it to be seen, or none.
+struct BoxInPanel
+{
+    const char *box;
+    const char *panel;
+};
+
+inline void PrintTo(const BoxInPanel &c, std::ostream *os) { *os << c.box; }
+
 class WindowTest : public ::testing::Test
 {
 protected:
@@ -76,6 +85,13 @@ protected:
         QPushButton *button = ButtonAtConvertSpot();
         ASSERT_NE(button, nullptr) << "no visible button at the converter spot";
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Hides the splash and shows the panel a box or button lies in (none for the notes).
+    void Uncover(const char *panel)
+    {
+        Control("FrameSplash")->hide();
+        if (panel)
+            Control(panel)->show();
     }
     // The converter panel shown with only the given button at the spot, as a type or unit
     // choice leaves it.
