@@ -1,7 +1,5 @@
 #include "convert/Converter.h"
 
-#include <cmath>
-
 #include "format/FormatResult.h"
 #include "format/Numbers.h"
 
@@ -17,7 +15,9 @@ std::optional<double> ValueOf(const UnitTable &table, const QString &name)
 
 double QuotientFactor(double fromValue, double toValue)
 {
-    return LeadingNumber(NumberText(fromValue / toValue));
+    // The tables' values are finite and not zero, so their quotients always hold; 0 is what
+    // the text of any other would read back as.
+    return HeldTo15Digits(fromValue / toValue).value_or(0.0);
 }
 
 PairConversion TablePair(const UnitTable &table, const QString &baseUnit,
@@ -80,14 +80,11 @@ ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
         if (!(toMatches && fromMatches))
             continue;
         const double product = LeadingNumber(in.amount) * pair.factor;
-        const QString raw = NumberText(product);
-        // Just below the largest double the 15-digit text rounds past it and reads back as
-        // an infinity, which the formatting would show as 0: too large all the same.
-        if (!std::isfinite(product) || !std::isfinite(LeadingNumber(raw))) {
+        if (!HeldTo15Digits(product)) {
             out.tooLarge = true;
             continue;
         }
-        const QString result = FormatResult(raw);
+        const QString result = FormatResult(NumberText(product));
         out.text3 = result;
         out.sentence = ResultSentence(in.amount, in.fromUnit, result, in.toUnit);
     }

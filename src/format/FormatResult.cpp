@@ -5,7 +5,7 @@
 QString FormatResult(const QString &raw)
 {
     const double v = LeadingNumber(raw);
-    const QString masked = MaskText(v != 0.0 ? v : 0.0, QString::fromLatin1(ResultMask));
+    const QString masked = MaskText(v, QString::fromLatin1(ResultMask));
     // The mask's own text always reads back; the rounding through the user's symbols is the point.
     const double rounded = LocaleNumber(masked).value_or(0.0);
     QString r = PointText(rounded).trimmed();

@@ -9,6 +9,20 @@
 
 namespace {
 
+// The 15 significant digits of a finite, non-zero magnitude, and the decimal exponent of the
+// first: 1234.5 is "123450000000000" and 3.
+struct FifteenDigits
+{
+    QString digits;
+    int exponent;
+};
+
+FifteenDigits DigitsOf(double value)
+{
+    const QString e = QString::number(std::fabs(value), 'e', 14); // d.dddddddddddddde±XX
+    return {e.left(1) + e.mid(2, 14), e.mid(e.indexOf(u'e') + 1).toInt()};
+}
+
 // strtod in the C locale, whatever LC_NUMERIC the application set.
 double CDouble(const QByteArray &ascii)
 {
@@ -192,19 +206,14 @@ double LeadingNumber(const QString &text)
     }
     if (!digits)
         return 0.0;
-    // The exponent counts only when digits follow its letter and sign.
+    // strtod takes the exponent only where digits follow its letter and sign.
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
         qsizetype j = i + 1;
-        QByteArray exponent = "e";
+        number += 'e';
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            exponent += char(text[j++].unicode());
-        bool expDigits = false;
-        while (j < n && IsDigit(text[j])) {
-            exponent += char(text[j++].unicode());
-            expDigits = true;
-        }
-        if (expDigits)
-            number += exponent;
+            number += char(text[j++].unicode());
+        while (j < n && IsDigit(text[j]))
+            number += char(text[j++].unicode());
     }
     return CDouble(number);
 }
@@ -221,6 +230,16 @@ QString NumberText(double value)
     QString text = QString::number(value, 'g', 15);
     text.replace(u'e', u'E');
     return text;
+}
+
+std::optional<double> HeldTo15Digits(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double held = LeadingNumber(NumberText(value));
+    if (!std::isfinite(held))
+        return std::nullopt;
+    return held;
 }
 
 QString PointText(double value)
@@ -253,10 +272,7 @@ double RoundHalfAway(double value, int decimals)
 {
     if (!std::isfinite(value) || value == 0.0)
         return value == 0.0 ? 0.0 : value;
-    // The value's 15 significant digits and its decimal exponent.
-    const QString e = QString::number(std::fabs(value), 'e', 14); // d.dddddddddddddde±XX
-    const QString digits = e.left(1) + e.mid(2, 14);
-    const int exponent = e.mid(e.indexOf(u'e') + 1).toInt();
+    const auto [digits, exponent] = DigitsOf(value);
     const int kept = exponent + 1 + decimals; // digits before the rounding point
     if (kept >= 15)
         return value;
@@ -291,9 +307,8 @@ QString CurrencyText(double value)
         return locale.toCurrencyString(rounded, locale.currencySymbol(), 2);
 
     // Qt would write every binary digit of so large a double; show its 15 digits, then zeros.
-    const QString e = QString::number(std::fabs(rounded), 'e', 14);
-    const int exponent = e.mid(e.indexOf(u'e') + 1).toInt();
-    const QString digits = (e.left(1) + e.mid(2, 14)).leftJustified(exponent + 1, u'0');
+    const auto [fifteen, exponent] = DigitsOf(rounded);
+    const QString digits = fifteen.leftJustified(exponent + 1, u'0');
     QString grouped;
     for (qsizetype i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)

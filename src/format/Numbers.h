@@ -14,6 +14,11 @@ double LeadingNumber(const QString &text);
 // from 1E+15 upward and below 1E-04 in magnitude ("1E+15", "1.5E-07").
 QString NumberText(double value);
 
+// The program's central numeric rule: a value written by NumberText and read back by
+// LeadingNumber, which holds it to 15 significant digits. None where the value is not
+// finite, or where its 15 digits round past the largest double: too large to show.
+std::optional<double> HeldTo15Digits(double value);
+
 // NumberText without the "0" before a leading point (".75", "-.5") and with one blank
 // before a non-negative number (" 12").
 QString PointText(double value);

@@ -1,7 +1,6 @@
 #include "money/MoneyValuation.h"
 
-#include <cmath>
-
+#include "catalog/LineBreak.h"
 #include "catalog/Messages.h"
 #include "format/Numbers.h"
 
@@ -9,29 +8,21 @@ namespace money {
 
 namespace {
 
-// A number written as text and read back: held to 15 significant digits.
-double Held(double value) { return LeadingNumber(NumberText(value)); }
-
 CoinFault Unreadable(CoinFault::Input input) { return {input, catalog::AmountMissingMessage}; }
 CoinFault TooLarge(CoinFault::Input input) { return {input, catalog::TooLargeMessage}; }
 
 // The last two steps of every coin: the value as its number text, then that text read
-// back and written in the user's currency form. Holding to 15 digits can round the
-// largest doubles past the range, so the read-back is checked too.
+// back and written in the user's currency form.
 CoinResult Written(double value, CoinFault::Input blamed)
 {
-    if (!std::isfinite(value))
+    const std::optional<double> back = HeldTo15Digits(value);
+    if (!back)
         return TooLarge(blamed);
-    const QString number = NumberText(value);
-    const double back = LeadingNumber(number);
-    if (!std::isfinite(back))
-        return TooLarge(blamed);
-    return CoinText{number, CurrencyText(back)};
+    return CoinText{NumberText(value), CurrencyText(*back)};
 }
 
 const QString Dollars = QStringLiteral("U.S. Dollars");
 const QString Gap = QStringLiteral("  ");
-const QString LineBreak = QStringLiteral("\r\n");
 
 } // namespace
 
@@ -41,14 +32,11 @@ CoinResult CoinValue(double ounces, const QString &priceText, const QString &mul
     const std::optional<double> price = LocaleNumber(priceText);
     if (!price)
         return Unreadable(CoinFault::Input::Price);
-    // An infinity written as text reads back as 0, so the product is checked before the
-    // hold as well as after it (the largest doubles round past the range there).
-    const double product = *price * ounces;
-    const double held = std::isfinite(product) ? Held(product) : product;
-    if (!std::isfinite(held))
+    const std::optional<double> held = HeldTo15Digits(*price * ounces);
+    if (!held)
         return TooLarge(CoinFault::Input::Price);
     // The multiple multiplies the held product; it takes no part in what is held.
-    return Written(held * multiple, CoinFault::Input::Multiple);
+    return Written(*held * multiple, CoinFault::Input::Multiple);
 }
 
 CoinResult FixedCoinValue(double dollars, const QString &multipleText)
@@ -65,7 +53,7 @@ QString MoneySummary(const QList<SummaryLine> &lines, bool endsInDollars)
     QString summary;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
-            summary += LineBreak;
+            summary += catalog::LineBreak;
         summary += lines[i].label + Gap + lines[i].amount;
         if (endsInDollars)
             summary += Gap + Dollars;

@@ -1,3 +1,4 @@
+#include <cfloat>
 #include <cmath>
 #include <string>
 
@@ -73,6 +74,28 @@ TEST(NumberText, ReadsBackHeldToFifteenDigits)
         EXPECT_NEAR(back / v, 1.0, 1e-14) << v;
         EXPECT_EQ(NumberText(back), NumberText(v));
     }
+}
+
+// What the conversions and valuations hold their values to, and where they call a value
+// too large.
+TEST(HeldTo15Digits, IsTheValueWrittenAndReadBack)
+{
+    EXPECT_EQ(HeldTo15Digits(0.75 / 36), 0.0208333333333333);
+    EXPECT_NE(HeldTo15Digits(0.75 / 36), 0.75 / 36);
+    EXPECT_EQ(HeldTo15Digits(12.0), 12.0);
+    EXPECT_EQ(HeldTo15Digits(-2.5e-7), -2.5e-7);
+    EXPECT_EQ(HeldTo15Digits(1.5e300), 1.5e300);
+}
+
+TEST(HeldTo15Digits, IsNoneWhereTheValueOrItsReadBackIsNotFinite)
+{
+    EXPECT_FALSE(HeldTo15Digits(INFINITY).has_value());
+    EXPECT_FALSE(HeldTo15Digits(-INFINITY).has_value());
+    EXPECT_FALSE(HeldTo15Digits(NAN).has_value());
+    // Its 15 digits, 1.79769313486232E+308, round past the largest double.
+    EXPECT_FALSE(HeldTo15Digits(DBL_MAX).has_value());
+    EXPECT_FALSE(HeldTo15Digits(-DBL_MAX).has_value());
+    EXPECT_TRUE(HeldTo15Digits(1.797693134862e308).has_value());
 }
 
 TEST(NumberText, IgnoresTheUsersSettings)
