@@ -9,16 +9,20 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <cstddef>
+#include <iterator>
 #include <tuple>
 
 #include "app/Boxes.h"
 #include "app/CommandButton.h"
 #include "app/Design.h"
 #include "app/Seams.h"
+#include "catalog/ConverterButtons.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "catalog/WindowTexts.h"
 #include "catalog/Messages.h"
+#include "convert/Converters.h"
 #include "format/Numbers.h"
 
 namespace {
@@ -29,6 +33,44 @@ using design::Make;
 using design::MakeFrame;
 using design::Px;
 using design::Twips;
+
+// The twelve stacked "Click to Convert" buttons, in the order a routing step sets their
+// visibility: the converter each stands for, its design name, its control and its procedure.
+struct ConverterControl
+{
+    catalog::ConverterButton button;
+    const char *name;
+    QPushButton *frmRound::*control;
+    void (frmRound::*click)();
+};
+
+constexpr ConverterControl ConverterControls[] = {
+    {catalog::ConverterButton::Command1, "Command1", &frmRound::Command1, &frmRound::Command1_Click},
+    {catalog::ConverterButton::Command31, "Command31", &frmRound::Command31, &frmRound::Command31_Click},
+    {catalog::ConverterButton::Command41, "Command41", &frmRound::Command41, &frmRound::Command41_Click},
+    {catalog::ConverterButton::Command51, "Command51", &frmRound::Command51, &frmRound::Command51_Click},
+    {catalog::ConverterButton::Command6, "Command6", &frmRound::Command6, &frmRound::Command6_Click},
+    {catalog::ConverterButton::Command7, "Command7", &frmRound::Command7, &frmRound::Command7_Click},
+    {catalog::ConverterButton::Command8, "Command8", &frmRound::Command8, &frmRound::Command8_Click},
+    {catalog::ConverterButton::Command9, "Command9", &frmRound::Command9, &frmRound::Command9_Click},
+    {catalog::ConverterButton::Command10, "Command10", &frmRound::Command10, &frmRound::Command10_Click},
+    {catalog::ConverterButton::Command11, "Command11", &frmRound::Command11, &frmRound::Command11_Click},
+    {catalog::ConverterButton::Command12, "Command12", &frmRound::Command12, &frmRound::Command12_Click},
+    {catalog::ConverterButton::Command13, "Command13", &frmRound::Command13, &frmRound::Command13_Click},
+};
+
+// One row per button, in the order of the enumeration, so that a button is its row's index.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(ConverterControls); ++i)
+        if (std::size_t(ConverterControls[i].button) != i)
+            return false;
+    return std::size(ConverterControls) == std::size_t(catalog::ConverterButton::Command13) + 1;
+}());
+
+const ConverterControl &ControlOf(catalog::ConverterButton button)
+{
+    return ConverterControls[std::size_t(button)];
+}
 
 const QColor Green(0, 255, 0);
 const QColor Cyan(0, 255, 255);
@@ -161,18 +203,14 @@ void frmRound::BuildControls()
 
     // The twelve stacked buttons, created bottom first so that Command41 lies on top.
     const QRect spot = Twips(1920, 1560, 1455, 360);
-    Command9 = MakeButton(Frame2, "Command9", spot, catalog::window::ClickToConvert);
-    Command10 = MakeButton(Frame2, "Command10", spot, catalog::window::ClickToConvert);
-    Command11 = MakeButton(Frame2, "Command11", spot, catalog::window::ClickToConvert);
-    Command12 = MakeButton(Frame2, "Command12", spot, catalog::window::ClickToConvert);
-    Command13 = MakeButton(Frame2, "Command13", spot, catalog::window::ClickToConvert);
-    Command1 = MakeButton(Frame2, "Command1", spot, catalog::window::ClickToConvert);
-    Command6 = MakeButton(Frame2, "Command6", spot, catalog::window::ClickToConvert);
-    Command7 = MakeButton(Frame2, "Command7", spot, catalog::window::ClickToConvert);
-    Command8 = MakeButton(Frame2, "Command8", spot, catalog::window::ClickToConvert);
-    Command51 = MakeButton(Frame2, "Command51", spot, catalog::window::ClickToConvert);
-    Command31 = MakeButton(Frame2, "Command31", spot, catalog::window::ClickToConvert);
-    Command41 = MakeButton(Frame2, "Command41", spot, catalog::window::ClickToConvert);
+    {
+        using enum catalog::ConverterButton;
+        for (const auto button : {Command9, Command10, Command11, Command12, Command13, Command1,
+                                  Command6, Command7, Command8, Command51, Command31, Command41}) {
+            const ConverterControl &c = ControlOf(button);
+            this->*c.control = MakeButton(Frame2, c.name, spot, catalog::window::ClickToConvert);
+        }
+    }
 
     // The two money panels differ only in their names and the places of two captions.
     std::tie(Frame4, Label2, Label3, Label4, txtGold, txtSilver, txtamount, txtOtMoney, Command17) =
@@ -262,17 +300,10 @@ void frmRound::WireEvents()
     connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     connect(ComboTime, &QComboBox::activated, this, [this] { ComboTime_Click(); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
-    const std::pair<QPushButton *, void (frmRound::*)()> buttons[] = {
-        {Command1, &frmRound::Command1_Click},   {Command31, &frmRound::Command31_Click},
-        {Command41, &frmRound::Command41_Click}, {Command51, &frmRound::Command51_Click},
-        {Command6, &frmRound::Command6_Click},   {Command7, &frmRound::Command7_Click},
-        {Command8, &frmRound::Command8_Click},   {Command9, &frmRound::Command9_Click},
-        {Command10, &frmRound::Command10_Click}, {Command11, &frmRound::Command11_Click},
-        {Command12, &frmRound::Command12_Click}, {Command13, &frmRound::Command13_Click},
-        {Command17, &frmRound::Command17_Click}, {Command18, &frmRound::Command18_Click},
-    };
-    for (const auto &[button, procedure] : buttons)
-        connect(button, &QPushButton::clicked, this, [this, procedure] { (this->*procedure)(); });
+    for (const ConverterControl &c : ConverterControls)
+        connect(this->*c.control, &QPushButton::clicked, this, [this, click = c.click] { (this->*click)(); });
+    connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
+    connect(Command18, &QPushButton::clicked, this, [this] { Command18_Click(); });
 }
 
 void frmRound::SetFocusOrder()
@@ -305,8 +336,15 @@ void frmRound::Form_Load()
 
 QList<QPushButton *> frmRound::ConverterButtons() const
 {
-    return {Command1, Command31, Command41, Command51, Command6, Command7,
-            Command8, Command9, Command10, Command11, Command12, Command13};
+    QList<QPushButton *> buttons;
+    for (const ConverterControl &c : ConverterControls)
+        buttons << this->*c.control;
+    return buttons;
+}
+
+QPushButton *frmRound::ButtonFor(catalog::ConverterButton button) const
+{
+    return this->*ControlOf(button).control;
 }
 
 QList<QLineEdit *> frmRound::CoinBoxes() const
@@ -330,15 +368,14 @@ void frmRound::ShowMessage(const QString &title, const QString &text, bool syste
                                           : MessageRequest::Modality::Application});
 }
 
-void frmRound::RunConverter(const convert::ConverterGroup &group)
+void frmRound::RunConverter(catalog::ConverterButton button)
 {
-    ApplyOutcome(convert::Click(group, {Text1->text(), Combo2->text(), Combo3->text()}));
+    ApplyOutcome(convert::Click(convert::ConverterFor(button), {Text1->text(), Combo2->text(), Combo3->text()}));
 }
 
 void frmRound::ApplyOutcome(const convert::ClickOutcome &outcome)
 {
-    if (outcome.emptiesSentence)
-        Text2->setText(QString());
+    Text2->setText(QString());
     if (outcome.text5)
         Text5->setText(*outcome.text5);
     if (outcome.text6)

@@ -7,6 +7,7 @@
 
 #include "convert/Converter.h"
 
+namespace catalog { enum class ConverterButton; }
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,8 @@ public:
 
     // The twelve stacked "Click to Convert" buttons in the routing's order.
     QList<QPushButton *> ConverterButtons() const;
+    // The control of one of them.
+    QPushButton *ButtonFor(catalog::ConverterButton button) const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,8 +62,8 @@ private:
     void SetFocusOrder();
     // Shows exactly one of the ConverterButtons, setting all twelve in their order.
     void ShowOnlyButton(QPushButton *visible);
-    // Runs a unit converter against the controls and applies what it decides.
-    void RunConverter(const convert::ConverterGroup &group);
+    // Runs the converter behind the button against the controls and applies what it decides.
+    void RunConverter(catalog::ConverterButton button);
     void ApplyOutcome(const convert::ClickOutcome &outcome);
     // Writes a money valuation's coin boxes and summary, or its failure.
     void ApplyValuation(const money::ValuationOutcome &outcome, MultiLineBox *summaryBox);

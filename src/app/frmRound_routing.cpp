@@ -9,7 +9,6 @@
 
 #include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/Boxes.h"
 #include "catalog/Hours.h"
@@ -18,26 +17,6 @@
 #include "catalog/UnitNames.h"
 
 namespace {
-
-QPushButton *ButtonOf(const frmRound &w, catalog::ConverterButton button)
-{
-    using enum catalog::ConverterButton;
-    switch (button) {
-    case Command1: return w.Command1;
-    case Command31: return w.Command31;
-    case Command41: return w.Command41;
-    case Command51: return w.Command51;
-    case Command6: return w.Command6;
-    case Command7: return w.Command7;
-    case Command8: return w.Command8;
-    case Command9: return w.Command9;
-    case Command10: return w.Command10;
-    case Command11: return w.Command11;
-    case Command12: return w.Command12;
-    case Command13: return w.Command13;
-    }
-    return nullptr;
-}
 
 QWidget *PaneOf(const frmRound &w, catalog::Pane pane)
 {
@@ -95,7 +74,7 @@ void frmRound::Combo1_Click()
     // The button steps run after the whole row, its focus move included.
     for (const catalog::ButtonStep &step : catalog::ButtonSteps())
         if (Combo1->text() == step.type)
-            ShowOnlyButton(ButtonOf(*this, step.button));
+            ShowOnlyButton(ButtonFor(step.button));
 }
 
 void frmRound::Combo2_Click()
@@ -108,7 +87,7 @@ void frmRound::Combo2_Click()
         if (row.note)
             Text5->setText(*row.note);
         if (row.button)
-            ShowOnlyButton(ButtonOf(*this, *row.button));
+            ShowOnlyButton(ButtonFor(*row.button));
         if (row.quote)
             Text6->setText(*row.quote);
     }

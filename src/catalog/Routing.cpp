@@ -12,20 +12,19 @@ namespace catalog {
 
 QList<MeasurementType> MeasurementTypes()
 {
-    using enum TypeKind;
     using enum ConverterButton;
     return {
-        {measure::Area, ListType, std::nullopt},
-        {measure::Time, Time, std::nullopt},
-        {measure::Linear, ListType, std::nullopt},
-        {measure::WeightsOT, ListType, Command9},
-        {measure::WeightsNT, ListType, Command10},
-        {measure::LiquidOT, ListType, Command11},
-        {measure::DryOT, ListType, Command12},
-        {measure::DryAndLiquidNT, Informational, Command13},
-        {measure::RomanCapacity, Informational, Command13},
-        {measure::MoneyOT, Money, std::nullopt},
-        {measure::MoneyNT, Money, std::nullopt},
+        {measure::Area, std::nullopt},
+        {measure::Time, std::nullopt},
+        {measure::Linear, std::nullopt},
+        {measure::WeightsOT, Command9},
+        {measure::WeightsNT, Command10},
+        {measure::LiquidOT, Command11},
+        {measure::DryOT, Command12},
+        {measure::DryAndLiquidNT, Command13},
+        {measure::RomanCapacity, Command13},
+        {measure::MoneyOT, std::nullopt},
+        {measure::MoneyNT, std::nullopt},
     };
 }
 

@@ -14,17 +14,9 @@ namespace catalog {
 
 // ---- Measurement types
 
-enum class TypeKind {
-    ListType,      // the converter panel with a from-unit and a to-unit list
-    Time,          // the time panel
-    Informational, // a table of measures, no lists
-    Money,         // a money panel and the notice of default prices
-};
-
 struct MeasurementType
 {
     QString name;
-    TypeKind kind;
     std::optional<ConverterButton> buttonStep; // made the one visible after the type's row
 };
 

@@ -25,8 +25,8 @@ PairConversion TablePair(const UnitTable &table, const QString &baseUnit,
 {
     const double from = ValueOf(table, fromUnit).value();
     if (toUnit == baseUnit)
-        return {fromUnit, toUnit, FactorRule::Base, from};
-    return {fromUnit, toUnit, FactorRule::Quotient, QuotientFactor(from, ValueOf(table, toUnit).value())};
+        return {fromUnit, toUnit, from};
+    return {fromUnit, toUnit, QuotientFactor(from, ValueOf(table, toUnit).value())};
 }
 
 void AppendSection(ConverterGroup &group, const UnitTable &table, const QString &baseUnit,
@@ -66,7 +66,6 @@ bool AmountMissing(const QString &amount) { return amount.isEmpty(); }
 ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
 {
     ClickOutcome out;
-    out.emptiesSentence = group.emptiesSentence;
     for (const Block &block : group.blocks) {
         if (const auto *note = std::get_if<NoteBlock>(&block)) {
             if (in.fromUnit == note->fromUnit)
@@ -88,13 +87,6 @@ ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
         out.text3 = result;
         out.sentence = ResultSentence(in.amount, in.fromUnit, result, in.toUnit);
     }
-    out.amountMissing = AmountMissing(in.amount);
-    return out;
-}
-
-ClickOutcome CheckOnly(const ConverterInputs &in)
-{
-    ClickOutcome out;
     out.amountMissing = AmountMissing(in.amount);
     return out;
 }

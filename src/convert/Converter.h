@@ -25,14 +25,11 @@ using UnitTable = QList<UnitValue>;
 // The value of a name within one table; a name is a key only inside its own table.
 std::optional<double> ValueOf(const UnitTable &table, const QString &name);
 
-enum class FactorRule { Base, Quotient, Fixed };
-
 // One (from-unit, to-unit) pair and the factor its amount is multiplied by.
 struct PairConversion
 {
     QString fromUnit;
     QString toUnit;
-    FactorRule rule;
     double factor;
 };
 
@@ -48,7 +45,6 @@ using Block = std::variant<NoteBlock, PairConversion>;
 
 struct ConverterGroup
 {
-    bool emptiesSentence = true;
     QList<Block> blocks; // in run order; every block is tested on every click
 };
 
@@ -79,12 +75,12 @@ struct ConverterInputs
     QString toUnit;
 };
 
-// What a click writes, in the order the window applies it: empty the sentence, write the
-// notes, text3 and the sentence, show the too-large message, then the amount message, and
-// last move the focus to the amount box.
+// What a click writes, in the order the window applies it: empty the sentence (every
+// converter does, so that a pair it does not know leaves no earlier answer standing), write
+// the notes, text3 and the sentence, show the too-large message, then the amount message,
+// and last move the focus to the amount box.
 struct ClickOutcome
 {
-    bool emptiesSentence = true;
     std::optional<QString> text5;
     std::optional<QString> text6;
     std::optional<QString> text3;    // the formatted result of the last matching pair
@@ -101,8 +97,5 @@ QString ResultSentence(const QString &amount, const QString &fromUnit, const QSt
 bool AmountMissing(const QString &amount);
 
 ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &inputs);
-
-// The converter that only empties the sentence and checks the amount.
-ClickOutcome CheckOnly(const ConverterInputs &inputs);
 
 } // namespace convert

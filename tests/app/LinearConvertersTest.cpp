@@ -3,6 +3,7 @@
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 #include "convert/linear/CubitNote.h"
+#include "convert/Converters.h"
 #include "convert/linear/LengthConverters.h"
 #include "support/Window.h"
 
@@ -76,7 +77,7 @@ TEST_F(LengthWindow, ConvertsEveryPairThroughItsOwnButton)
             Box("Text2")->setText(QStringLiteral("an earlier sentence"));
             QuickConvert(QStringLiteral("2"), from, to);
             const convert::ClickOutcome expected =
-                convert::Click(convert::linear::LengthConverter(own), {"2", from, to});
+                convert::Click(convert::ConverterFor(own), {"2", from, to});
             ASSERT_TRUE(expected.sentence.has_value());
             EXPECT_EQ(Box("Text2")->text(), *expected.sentence);
             EXPECT_EQ(Line("text3")->text(), *expected.text3);

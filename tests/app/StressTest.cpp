@@ -561,9 +561,7 @@ protected:
         const QStringList shown = ButtonsNotHidden();
         if (expectButton_) {
             buttonsSet_ = true;
-            // ConverterButtons() lists the controls in the routing's order.
-            const QPushButton *wanted =
-                window->ConverterButtons()[catalog::ConverterButtonOrder().indexOf(*expectButton_)];
+            const QPushButton *wanted = window->ButtonFor(*expectButton_);
             if (shown != QStringList{wanted->objectName()})
                 problems << QStringLiteral("buttons not hidden: [%1], not %2").arg(shown.join(", "), wanted->objectName());
         } else if (buttonsSet_ && shown.size() != 1) {

@@ -5,6 +5,10 @@
 
 #include "catalog/UnitNames.h"
 #include "convert/Converter.h"
+#include "convert/Converters.h"
+#include "convert/capacity/Capacity.h"
+#include "convert/linear/LengthConverters.h"
+#include "convert/weight/Weights.h"
 #include "format/Numbers.h"
 #include "support/QtPrinting.h"
 
@@ -19,6 +23,19 @@ const UnitTable kTable{
 const QStringList kTo{unit::Inches, unit::Feet, unit::Yards, unit::Miles, unit::Finger};
 
 ConverterGroup FingerConverter() { return TableConverter(kTable, unit::Inches, {unit::Finger}, kTo); }
+
+// The run of a converter's blocks: "from -> to" for a pair, "note from" for a note.
+QStringList PairNames(const ConverterGroup &group)
+{
+    QStringList names;
+    for (const Block &block : group.blocks) {
+        if (const auto *pair = std::get_if<PairConversion>(&block))
+            names << pair->fromUnit + QStringLiteral(" -> ") + pair->toUnit;
+        else
+            names << QStringLiteral("note ") + std::get<NoteBlock>(block).fromUnit;
+    }
+    return names;
+}
 
 // --- The factor -------------------------------------------------------------------------
 
@@ -53,11 +70,9 @@ TEST(TablePair, IntoTheBaseUnitTakesTheFromValueUnrounded)
     const UnitTable table{{unit::Inches, 1}, {unit::Feet, 12}, {unit::Finger, longValue}};
 
     const PairConversion base = TablePair(table, unit::Inches, unit::Finger, unit::Inches);
-    EXPECT_EQ(base.rule, FactorRule::Base);
     EXPECT_EQ(base.factor, longValue);
 
     const PairConversion quotient = TablePair(table, unit::Inches, unit::Finger, unit::Feet);
-    EXPECT_EQ(quotient.rule, FactorRule::Quotient);
     EXPECT_EQ(quotient.factor, QuotientFactor(longValue, 12));
 }
 
@@ -95,7 +110,6 @@ TEST_P(ClickRowsTest, WritesTheSentenceOfTheMatchingPairOnly)
 {
     const ClickCase c = GetParam();
     const ClickOutcome out = Click(FingerConverter(), {c.amount, c.from, c.to});
-    EXPECT_TRUE(out.emptiesSentence);
     EXPECT_EQ(out.sentence, c.sentence);
     if (c.sentence)
         EXPECT_TRUE(c.sentence->contains(*out.text3)) << "text3 holds the shown result";
@@ -132,25 +146,17 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"UnitsSwapped", "2", unit::Inches, unit::Finger, std::nullopt, false}),
     [](const auto &info) { return std::string(info.param.label); });
 
-TEST(Click, ReportsWhetherTheSentenceIsEmptiedFirst)
-{
-    ConverterGroup keeps = FingerConverter();
-    keeps.emptiesSentence = false;
-    EXPECT_FALSE(Click(keeps, {"2", unit::Finger, unit::ConvertTo}).emptiesSentence);
-    EXPECT_TRUE(Click(FingerConverter(), {"2", unit::Finger, unit::ConvertTo}).emptiesSentence);
-}
-
 TEST(Click, LastMatchingBlockStays)
 {
     // Every block is tested: a later block for the same pair or box wins.
     ConverterGroup group;
     group.blocks = {
         NoteBlock{unit::Finger, NoteBox::Text5, QStringLiteral("first")},
-        PairConversion{unit::Finger, unit::Feet, FactorRule::Fixed, 2},
+        PairConversion{unit::Finger, unit::Feet, 2},
         NoteBlock{unit::Finger, NoteBox::Text6, QStringLiteral("quote")},
-        PairConversion{unit::Finger, unit::Feet, FactorRule::Fixed, 3},
+        PairConversion{unit::Finger, unit::Feet, 3},
         NoteBlock{unit::Finger, NoteBox::Text5, QStringLiteral("second")},
-        PairConversion{unit::Yards, unit::Feet, FactorRule::Fixed, 5},
+        PairConversion{unit::Yards, unit::Feet, 5},
     };
     const ClickOutcome out = Click(group, {"1", unit::Finger, unit::Feet});
     EXPECT_EQ(out.text3, QStringLiteral("3.00000000"));
@@ -215,16 +221,31 @@ TEST(Click, ATooLargeAmountOfNoPairBringsNoMessage)
     EXPECT_FALSE(out.tooLarge);
 }
 
-// --- The check alone ------------------------------------------------------------------------
+// --- The converters behind the buttons --------------------------------------------------
 
-TEST(CheckOnly, MissesOnlyTheEmptyAmount)
+TEST(ConverterFor, Command13ChecksOnlyTheAmount)
 {
     for (const char *amount : {"", " ", "abc", "0"}) {
-        const ClickOutcome out = CheckOnly({amount, unit::Finger, unit::Inches});
+        const ClickOutcome out = Click(ConverterFor(catalog::ConverterButton::Command13), {amount, unit::Finger, unit::Inches});
         EXPECT_EQ(out.amountMissing, QString::fromLatin1(amount).isEmpty()) << amount;
-        EXPECT_TRUE(out.emptiesSentence);
         EXPECT_FALSE(out.sentence || out.text3 || out.text5 || out.text6 || out.tooLarge);
     }
+}
+
+// Each button stands for its own converter, built once for the run.
+TEST(ConverterFor, GivesEachButtonItsConverterOnce)
+{
+    using enum catalog::ConverterButton;
+    const std::pair<catalog::ConverterButton, ConverterGroup (*)()> builders[] = {
+        {Command9, weight::OldTestamentWeightConverter}, {Command10, weight::NewTestamentWeightConverter},
+        {Command11, capacity::LiquidAndAreaConverter},   {Command12, capacity::DryMeasureConverter},
+    };
+    for (const auto &[button, build] : builders)
+        EXPECT_EQ(PairNames(ConverterFor(button)), PairNames(build())) << int(button);
+    for (catalog::ConverterButton button : linear::LengthButtons)
+        EXPECT_EQ(PairNames(ConverterFor(button)), PairNames(linear::LengthConverter(button))) << int(button);
+    EXPECT_TRUE(ConverterFor(Command13).blocks.isEmpty());
+    EXPECT_EQ(&ConverterFor(Command41), &ConverterFor(Command41));
 }
 
 } // namespace

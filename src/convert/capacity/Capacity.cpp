@@ -36,7 +36,7 @@ ConverterGroup LiquidAndAreaConverter()
 {
     ConverterGroup group;
     for (const UnitValue &area : AreaFactor())
-        group.blocks.append(PairConversion{unit::Acre, area.name, FactorRule::Fixed, area.value});
+        group.blocks.append(PairConversion{unit::Acre, area.name, area.value});
     QStringList toUnits = catalog::ToUnitList(measure::LiquidOT);
     toUnits.insert(toUnits.indexOf(unit::Pints) + 1, unit::Quarts);
     const UnitTable liquids = UnitFluidOunces();

@@ -1,7 +1,5 @@
 #include "convert/linear/LengthConverters.h"
 
-#include <map>
-
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
@@ -80,18 +78,10 @@ QList<NoteBlock> NotesOf(ConverterButton button)
     return group ? group->notes : QList<NoteBlock>();
 }
 
-const ConverterGroup &LengthConverter(ConverterButton button)
+ConverterGroup LengthConverter(ConverterButton button)
 {
-    static const std::map<ConverterButton, ConverterGroup> converters = [] {
-        std::map<ConverterButton, ConverterGroup> built;
-        for (ConverterButton b : LengthButtons)
-            built[b] = TableConverter(UnitInches(), unit::Inches, FromUnitsOf(b),
-                                      catalog::ToUnitList(measure::Linear), NotesOf(b));
-        return built;
-    }();
-    static const ConverterGroup none;
-    const auto found = converters.find(button);
-    return found != converters.end() ? found->second : none;
+    return TableConverter(UnitInches(), unit::Inches, FromUnitsOf(button),
+                          catalog::ToUnitList(measure::Linear), NotesOf(button));
 }
 
 } // namespace convert::linear

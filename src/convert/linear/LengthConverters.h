@@ -26,8 +26,8 @@ QStringList FromUnitsOf(catalog::ConverterButton button);
 QList<NoteBlock> NotesOf(catalog::ConverterButton button);
 
 // The converter behind the button: each of its from-units into each linear to-unit, built
-// on first use and kept for the run. A button of no length converter gets one that
+// anew on each call (ConverterFor keeps one). A button of no length converter gets one that
 // converts nothing.
-const ConverterGroup &LengthConverter(catalog::ConverterButton button);
+ConverterGroup LengthConverter(catalog::ConverterButton button);
 
 } // namespace convert::linear

@@ -75,11 +75,6 @@ ConverterGroup OldTestamentWeightConverter()
     return WeightConverter(measure::WeightsOT, WeightNotes());
 }
 
-ConverterGroup NewTestamentWeightConverter()
-{
-    // It empties the sentence like every converter, so a pair it does not know cannot leave
-    // an earlier answer standing.
-    return WeightConverter(measure::WeightsNT, {});
-}
+ConverterGroup NewTestamentWeightConverter() { return WeightConverter(measure::WeightsNT, {}); }
 
 } // namespace convert::weight

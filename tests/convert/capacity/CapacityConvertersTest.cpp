@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/UnitNames.h"
+#include "convert/Converters.h"
 #include "convert/capacity/Capacity.h"
 #include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
@@ -10,7 +11,6 @@
 namespace {
 
 using convert::ClickOutcome;
-using convert::FactorRule;
 using namespace convert::capacity;
 
 // Every pair of Command11, in run order: the acre, then the liquid measures into the
@@ -162,11 +162,7 @@ class LiquidAndAreaPair : public ::testing::TestWithParam<PairRow> {};
 
 TEST_P(LiquidAndAreaPair, ConvertsByItsFactor)
 {
-    const PairRow &row = GetParam();
-    const FactorRule rule = row.from == unit::Acre     ? FactorRule::Fixed
-                            : row.to == unit::Ounces   ? FactorRule::Base
-                                                       : FactorRule::Quotient;
-    ExpectPair(LiquidAndAreaConverter(), row, rule);
+    ExpectPair(LiquidAndAreaConverter(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Command11, LiquidAndAreaPair, ::testing::ValuesIn(LiquidAndAreaPairs));
@@ -175,9 +171,7 @@ class DryPair : public ::testing::TestWithParam<PairRow> {};
 
 TEST_P(DryPair, ConvertsByItsFactor)
 {
-    const PairRow &row = GetParam();
-    ExpectPair(DryMeasureConverter(), row,
-               row.to == unit::DryPints ? FactorRule::Base : FactorRule::Quotient);
+    ExpectPair(DryMeasureConverter(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Command12, DryPair, ::testing::ValuesIn(DryPairs));
@@ -194,10 +188,9 @@ TEST(CapacityConverters, ConvertEveryMeasureIntoAnotherAndBackToOne)
     ExpectReversible(DryMeasureConverter());
 }
 
-TEST(CapacityConverters, EmptyTheSentenceAndWriteNoNotes)
+TEST(CapacityConverters, WriteNoNotes)
 {
     for (const convert::ConverterGroup &group : {LiquidAndAreaConverter(), DryMeasureConverter()}) {
-        EXPECT_TRUE(group.emptiesSentence);
         for (const convert::Block &block : group.blocks)
             EXPECT_FALSE(std::holds_alternative<convert::NoteBlock>(block));
     }
@@ -312,12 +305,11 @@ void PrintTo(const CheckRow &row, std::ostream *os) { *os << '"' << row.amount.t
 
 class InputCheck : public ::testing::TestWithParam<CheckRow> {};
 
-TEST_P(InputCheck, EmptiesTheSentenceAndCatchesOnlyTheEmptyAmount)
+TEST_P(InputCheck, CatchesOnlyTheEmptyAmount)
 {
     // Whatever the unit boxes hold, nothing is converted.
-    const ClickOutcome out =
-        convert::CheckOnly({GetParam().amount, unit::Finger, unit::Inches});
-    EXPECT_TRUE(out.emptiesSentence);
+    const ClickOutcome out = convert::Click(convert::ConverterFor(catalog::ConverterButton::Command13),
+                                            {GetParam().amount, unit::Finger, unit::Inches});
     EXPECT_EQ(out.amountMissing, GetParam().amountMissing);
     EXPECT_FALSE(out.sentence);
     EXPECT_FALSE(out.text3);
