@@ -24,6 +24,7 @@
 #include "catalog/Messages.h"
 #include "convert/Converters.h"
 #include "format/Numbers.h"
+#include "money/MoneyValuation.h"
 
 namespace {
 
@@ -71,6 +72,29 @@ const ConverterControl &ControlOf(catalog::ConverterButton button)
 {
     return ConverterControls[std::size_t(button)];
 }
+
+// The unseen boxes a money valuation writes, by their design names, in the order of
+// money::CoinBox.
+constexpr std::pair<money::CoinBox, const char *> CoinBoxNames[] = {
+    {money::CoinBox::txtShekSil, "txtShekSil"}, {money::CoinBox::txtShekGol, "txtShekGol"},
+    {money::CoinBox::txtMinSil, "txtMinSil"},   {money::CoinBox::txtMinGol, "txtMinGol"},
+    {money::CoinBox::txtTalSil, "txtTalSil"},   {money::CoinBox::txtTalGol, "txtTalGol"},
+    {money::CoinBox::txtBekSil, "txtBekSil"},   {money::CoinBox::txtDraSil, "txtDraSil"},
+    {money::CoinBox::txtDraGol, "txtDraGol"},   {money::CoinBox::txtDenSil, "txtDenSil"},
+    {money::CoinBox::txtDenGol, "txtDenGol"},   {money::CoinBox::txtGerSil, "txtGerSil"},
+    {money::CoinBox::txtGerGol, "txtGerGol"},   {money::CoinBox::txtMinaSil, "txtMinaSil"},
+    {money::CoinBox::txtMinaGol, "txtMinaGol"}, {money::CoinBox::txtSheSil, "txtSheSil"},
+    {money::CoinBox::txtSheGol, "txtSheGol"},   {money::CoinBox::txtTaleSil, "txtTaleSil"},
+    {money::CoinBox::txtTaleGol, "txtTaleGol"}, {money::CoinBox::txtFarthing, "txtFarthing"},
+    {money::CoinBox::txtMite, "txtMite"},       {money::CoinBox::txtPenny, "txtPenny"},
+};
+
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(CoinBoxNames); ++i)
+        if (std::size_t(CoinBoxNames[i].first) != i)
+            return false;
+    return std::size(CoinBoxNames) == std::size_t(money::CoinBox::txtPenny) + 1;
+}());
 
 const QColor Green(0, 255, 0);
 const QColor Cyan(0, 255, 255);
@@ -268,29 +292,8 @@ void frmRound::BuildControls()
     };
     text3 = work("text3", 7320, 3720);
     int row = 0;
-    auto coin = [&](const char *name) { return work(name, 8760, 300 * row++); };
-    txtShekSil = coin("txtShekSil");
-    txtShekGol = coin("txtShekGol");
-    txtMinSil = coin("txtMinSil");
-    txtMinGol = coin("txtMinGol");
-    txtTalSil = coin("txtTalSil");
-    txtTalGol = coin("txtTalGol");
-    txtBekSil = coin("txtBekSil");
-    txtDraSil = coin("txtDraSil");
-    txtDraGol = coin("txtDraGol");
-    txtDenSil = coin("txtDenSil");
-    txtDenGol = coin("txtDenGol");
-    txtGerSil = coin("txtGerSil");
-    txtGerGol = coin("txtGerGol");
-    txtMinaSil = coin("txtMinaSil");
-    txtMinaGol = coin("txtMinaGol");
-    txtSheSil = coin("txtSheSil");
-    txtSheGol = coin("txtSheGol");
-    txtTaleSil = coin("txtTaleSil");
-    txtTaleGol = coin("txtTaleGol");
-    txtFarthing = coin("txtFarthing");
-    txtMite = coin("txtMite");
-    txtPenny = coin("txtPenny");
+    for (const auto &[box, name] : CoinBoxNames)
+        coinBoxes_ << work(name, 8760, 300 * row++);
 }
 
 void frmRound::WireEvents()
@@ -347,13 +350,7 @@ QPushButton *frmRound::ButtonFor(catalog::ConverterButton button) const
     return this->*ControlOf(button).control;
 }
 
-QList<QLineEdit *> frmRound::CoinBoxes() const
-{
-    return {txtShekSil, txtShekGol, txtMinSil, txtMinGol, txtTalSil, txtTalGol,
-            txtBekSil, txtDraSil, txtDraGol, txtDenSil, txtDenGol, txtGerSil,
-            txtGerGol, txtMinaSil, txtMinaGol, txtSheSil, txtSheGol, txtTaleSil,
-            txtTaleGol, txtFarthing, txtMite, txtPenny};
-}
+QLineEdit *frmRound::CoinBoxOf(money::CoinBox box) const { return coinBoxes_[qsizetype(box)]; }
 
 void frmRound::ShowOnlyButton(QPushButton *visible)
 {

@@ -8,6 +8,7 @@
 #include "convert/Converter.h"
 
 namespace catalog { enum class ConverterButton; }
+namespace money { enum class CoinBox; struct MoneyPanel; }
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,6 @@ class Dialog;
 class DropDownList;
 class MultiLineBox;
 class Seams;
-namespace money { struct ValuationOutcome; }
 
 class frmRound : public QWidget
 {
@@ -65,12 +65,24 @@ private:
     // Runs the converter behind the button against the controls and applies what it decides.
     void RunConverter(catalog::ConverterButton button);
     void ApplyOutcome(const convert::ClickOutcome &outcome);
-    // Writes a money valuation's coin boxes and summary, or its failure.
-    void ApplyValuation(const money::ValuationOutcome &outcome, MultiLineBox *summaryBox);
+    // A money panel's boxes: its prices and multiple, and its summary.
+    struct MoneyPanelBoxes
+    {
+        QLineEdit *gold;
+        QLineEdit *silver;
+        QLineEdit *multiple;
+        MultiLineBox *summary;
+    };
+    // Values the panel's coins from its boxes and writes the coin boxes and the summary, or
+    // shows the failure and hands the focus to the box to blame.
+    void ValuePanel(const money::MoneyPanel &panel, const MoneyPanelBoxes &boxes);
+    // The unseen box a valuation writes a coin to.
+    QLineEdit *CoinBoxOf(money::CoinBox box) const;
     void ShowMessage(const QString &title, const QString &text, bool systemModal);
 
     Seams &seams_;
     QPointer<Dialog> dialog_; // the one About dialog of the run, once created
+    QList<QLineEdit *> coinBoxes_; // by money::CoinBox
     bool centred_ = false;
 
 public:
@@ -128,15 +140,7 @@ public:
     QLabel *Image1 = nullptr;
     QPushButton *cmdAbout = nullptr;
 
-    // Work fields the user never sees.
+    // The work field of a conversion, which the user never sees; the coin boxes, as unseen,
+    // go by CoinBoxOf.
     QLineEdit *text3 = nullptr;
-    QLineEdit *txtShekSil = nullptr, *txtShekGol = nullptr, *txtMinSil = nullptr,
-              *txtMinGol = nullptr, *txtTalSil = nullptr, *txtTalGol = nullptr;
-    QLineEdit *txtBekSil = nullptr, *txtDraSil = nullptr, *txtDraGol = nullptr,
-              *txtDenSil = nullptr, *txtDenGol = nullptr, *txtGerSil = nullptr,
-              *txtGerGol = nullptr, *txtMinaSil = nullptr, *txtMinaGol = nullptr,
-              *txtSheSil = nullptr, *txtSheGol = nullptr, *txtTaleSil = nullptr,
-              *txtTaleGol = nullptr, *txtFarthing = nullptr, *txtMite = nullptr,
-              *txtPenny = nullptr;
-    QList<QLineEdit *> CoinBoxes() const;
 };

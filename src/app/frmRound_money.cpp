@@ -8,43 +8,36 @@
 
 // The two money panels.
 
-namespace {
-
-QLineEdit *NamedBox(const frmRound &window, const QString &name)
-{
-    QLineEdit *box = window.findChild<QLineEdit *>(name);
-    Q_ASSERT(box);
-    return box;
-}
-
-} // namespace
-
 // Writes what a valuation decided, in the order a click writes it; a failure then shows
 // its message and hands the focus to the box that could not be valued.
-void frmRound::ApplyValuation(const money::ValuationOutcome &outcome, MultiLineBox *summaryBox)
+void frmRound::ValuePanel(const money::MoneyPanel &panel, const MoneyPanelBoxes &boxes)
 {
+    const money::ValuationOutcome outcome =
+        money::Value(panel, {boxes.gold->text(), boxes.silver->text(), boxes.multiple->text()});
     Text2->setText(QString());
     for (const money::CoinWrite &write : outcome.coinWrites) {
-        QLineEdit *box = NamedBox(*this, write.coinBox);
+        QLineEdit *box = CoinBoxOf(write.box);
         box->setText(write.text.number);
         box->setText(write.text.currency);
     }
-    summaryBox->setText(outcome.summary);
+    boxes.summary->setText(outcome.summary);
     if (!outcome.failure)
         return;
     ShowMessage(catalog::OopsTitle, outcome.failure->message, true);
-    NamedBox(*this, outcome.failure->focusBox)->setFocus();
+    using enum money::PanelInput;
+    switch (outcome.failure->input) {
+    case Gold: boxes.gold->setFocus(); break;
+    case Silver: boxes.silver->setFocus(); break;
+    case Multiple: boxes.multiple->setFocus(); break;
+    }
 }
 
 void frmRound::Command17_Click()
 {
-    ApplyValuation(money::OldTestamentMoney({txtGold->text(), txtSilver->text(), txtamount->text()}),
-                   txtOtMoney);
+    ValuePanel(money::OldTestamentPanel(), {txtGold, txtSilver, txtamount, txtOtMoney});
 }
 
 void frmRound::Command18_Click()
 {
-    ApplyValuation(
-        money::NewTestamentMoney({txtGoldNT->text(), txtSilverNT->text(), txtAmountNT->text()}),
-        txtNTMoney);
+    ValuePanel(money::NewTestamentPanel(), {txtGoldNT, txtSilverNT, txtAmountNT, txtNTMoney});
 }

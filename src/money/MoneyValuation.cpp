@@ -61,123 +61,94 @@ QString MoneySummary(const QList<SummaryLine> &lines, bool endsInDollars)
     return summary;
 }
 
+namespace {
+
+using enum CoinBox;
+using enum Metal;
+
+// Ounces per coin. The Old Testament talent is the money talent, half the talent of the
+// weight table. The New Testament panel has a table of its own: its shekel, mina and talent
+// differ from the Old Testament ones and from the New Testament weight table.
+const double OtShekel = 0.403, OtMina = 20.16, OtTalent = 604.8;
+const double Bekah = 0.182, Drachma = 0.27, Denarius = 0.01, Gerah = 0.0182, NtMina = 18.2,
+             NtShekel = 0.364, NtTalent = 1456;
+
+} // namespace
+
 const MoneyPanel &OldTestamentPanel()
 {
-    using namespace OldTestamentOunces;
-    static const MoneyPanel panel = [] {
-        const QString shekSil = QStringLiteral("txtShekSil"), shekGol = QStringLiteral("txtShekGol"),
-                      minSil = QStringLiteral("txtMinSil"), minGol = QStringLiteral("txtMinGol"),
-                      talSil = QStringLiteral("txtTalSil"), talGol = QStringLiteral("txtTalGol");
-        MoneyPanel p;
-        p.goldBox = QStringLiteral("txtGold");
-        p.silverBox = QStringLiteral("txtSilver");
-        p.multipleBox = QStringLiteral("txtamount");
-        p.metalRuns = {
-            {shekSil, Metal::Silver, Shekel}, {shekGol, Metal::Gold, Shekel},
-            {minSil, Metal::Silver, Mina},    {minGol, Metal::Gold, Mina},
-            {talSil, Metal::Silver, Talent},  {talGol, Metal::Gold, Talent},
-        };
-        p.lines = {
-            {QStringLiteral("SHECKEL - Silver ="), shekSil}, {QStringLiteral("SHECKEL - Gold ="), shekGol},
-            {QStringLiteral("MINA - Silver ="), minSil},     {QStringLiteral("MINA - Gold ="), minGol},
-            {QStringLiteral("TALENT - Silver ="), talSil},   {QStringLiteral("TALENT - Gold ="), talGol},
-        };
-        p.endsInDollars = true;
-        return p;
-    }();
+    static const MoneyPanel panel{{
+        {txtShekSil, QStringLiteral("SHECKEL - Silver ="), ByWeight{Silver, OtShekel}},
+        {txtShekGol, QStringLiteral("SHECKEL - Gold ="), ByWeight{Gold, OtShekel}},
+        {txtMinSil, QStringLiteral("MINA - Silver ="), ByWeight{Silver, OtMina}},
+        {txtMinGol, QStringLiteral("MINA - Gold ="), ByWeight{Gold, OtMina}},
+        {txtTalSil, QStringLiteral("TALENT - Silver ="), ByWeight{Silver, OtTalent}},
+        {txtTalGol, QStringLiteral("TALENT - Gold ="), ByWeight{Gold, OtTalent}},
+    }, true};
     return panel;
 }
 
 const MoneyPanel &NewTestamentPanel()
 {
-    using namespace NewTestamentOunces;
-    static const MoneyPanel panel = [] {
-        const QString bekSil = QStringLiteral("txtBekSil"), draSil = QStringLiteral("txtDraSil"),
-                      draGol = QStringLiteral("txtDraGol"), denSil = QStringLiteral("txtDenSil"),
-                      denGol = QStringLiteral("txtDenGol"), gerSil = QStringLiteral("txtGerSil"),
-                      gerGol = QStringLiteral("txtGerGol"), minaSil = QStringLiteral("txtMinaSil"),
-                      minaGol = QStringLiteral("txtMinaGol"), sheSil = QStringLiteral("txtSheSil"),
-                      sheGol = QStringLiteral("txtSheGol"), taleSil = QStringLiteral("txtTaleSil"),
-                      taleGol = QStringLiteral("txtTaleGol"), farthing = QStringLiteral("txtFarthing"),
-                      mite = QStringLiteral("txtMite"), penny = QStringLiteral("txtPenny");
-        MoneyPanel p;
-        p.goldBox = QStringLiteral("txtGoldNT");
-        p.silverBox = QStringLiteral("txtSilverNT");
-        p.multipleBox = QStringLiteral("txtAmountNT");
-        p.metalRuns = {
-            {bekSil, Metal::Silver, Bekah},
-            {draSil, Metal::Silver, Drachma},  {draGol, Metal::Gold, Drachma},
-            {denSil, Metal::Silver, Denarius}, {denGol, Metal::Gold, Denarius},
-            {gerSil, Metal::Silver, Gerah},    {gerGol, Metal::Gold, Gerah},
-            {minaSil, Metal::Silver, Mina},    {minaGol, Metal::Gold, Mina},
-            {sheSil, Metal::Silver, Shekel},   {sheGol, Metal::Gold, Shekel},
-            {taleSil, Metal::Silver, Talent},  {taleGol, Metal::Gold, Talent},
-        };
-        p.fixedRuns = {
-            {farthing, CoinDollars::Farthing}, {mite, CoinDollars::Mite}, {penny, CoinDollars::Penny},
-        };
-        // The small coins lead the summary although they run last.
-        p.lines = {
-            {QStringLiteral("FARTHING = Approximately"), farthing},
-            {QStringLiteral("MITE = Approximately"), mite},
-            {QStringLiteral("PENNY = Approximately"), penny},
-            {QStringLiteral("BEKA - Silver  ="), bekSil},
-            {QStringLiteral("DRACHMA - Silver ="), draSil},
-            {QStringLiteral("DRACHMA - Gold ="), draGol},
-            {QStringLiteral("DENAIRUS - Silver ="), denSil},
-            {QStringLiteral("DENAIRUS - Gold ="), denGol},
-            {QStringLiteral("GERAH - Silver ="), gerSil},
-            {QStringLiteral("GERAH - Gold ="), gerGol},
-            {QStringLiteral("MINA or POUND - Silver ="), minaSil},
-            {QStringLiteral("MINA or POUND - Gold ="), minaGol},
-            {QStringLiteral("SHEKEL - Silver ="), sheSil},
-            {QStringLiteral("SHEKEL - Gold ="), sheGol},
-            {QStringLiteral("TALENT - Silver ="), taleSil},
-            {QStringLiteral("TALENT - Gold ="), taleGol},
-        };
-        p.endsInDollars = false;
-        return p;
-    }();
+    // The small coins lead the summary although they run last.
+    static const MoneyPanel panel{{
+        {txtFarthing, QStringLiteral("FARTHING = Approximately"), AtDollars{0.04}},
+        {txtMite, QStringLiteral("MITE = Approximately"), AtDollars{0.015}},
+        {txtPenny, QStringLiteral("PENNY = Approximately"), AtDollars{0.05}},
+        {txtBekSil, QStringLiteral("BEKA - Silver  ="), ByWeight{Silver, Bekah}},
+        {txtDraSil, QStringLiteral("DRACHMA - Silver ="), ByWeight{Silver, Drachma}},
+        {txtDraGol, QStringLiteral("DRACHMA - Gold ="), ByWeight{Gold, Drachma}},
+        {txtDenSil, QStringLiteral("DENAIRUS - Silver ="), ByWeight{Silver, Denarius}},
+        {txtDenGol, QStringLiteral("DENAIRUS - Gold ="), ByWeight{Gold, Denarius}},
+        {txtGerSil, QStringLiteral("GERAH - Silver ="), ByWeight{Silver, Gerah}},
+        {txtGerGol, QStringLiteral("GERAH - Gold ="), ByWeight{Gold, Gerah}},
+        {txtMinaSil, QStringLiteral("MINA or POUND - Silver ="), ByWeight{Silver, NtMina}},
+        {txtMinaGol, QStringLiteral("MINA or POUND - Gold ="), ByWeight{Gold, NtMina}},
+        {txtSheSil, QStringLiteral("SHEKEL - Silver ="), ByWeight{Silver, NtShekel}},
+        {txtSheGol, QStringLiteral("SHEKEL - Gold ="), ByWeight{Gold, NtShekel}},
+        {txtTaleSil, QStringLiteral("TALENT - Silver ="), ByWeight{Silver, NtTalent}},
+        {txtTaleGol, QStringLiteral("TALENT - Gold ="), ByWeight{Gold, NtTalent}},
+    }, false};
     return panel;
 }
 
 ValuationOutcome Value(const MoneyPanel &panel, const PanelTexts &texts)
 {
     ValuationOutcome out;
-    // Applies one run's result; false when the valuation stops there.
-    auto take = [&](const QString &coinBox, const CoinResult &result, const QString &priceBox) {
+    // Values one coin and records its write; false when the valuation stops there.
+    auto run = [&](const CoinRow &coin) {
+        CoinResult result;
+        PanelInput price = PanelInput::Multiple;
+        if (const auto *weight = std::get_if<ByWeight>(&coin.value)) {
+            const bool silver = weight->metal == Metal::Silver;
+            price = silver ? PanelInput::Silver : PanelInput::Gold;
+            result = CoinValue(weight->ounces, silver ? texts.silver : texts.gold, texts.multiple);
+        } else {
+            result = FixedCoinValue(std::get<AtDollars>(coin.value).dollars, texts.multiple);
+        }
         if (const auto *fault = std::get_if<CoinFault>(&result)) {
-            const bool price = fault->input == CoinFault::Input::Price;
-            out.failure = ValuationFailure{price ? priceBox : panel.multipleBox, fault->message};
+            const bool blamesPrice = fault->input == CoinFault::Input::Price;
+            out.failure = ValuationFailure{blamesPrice ? price : PanelInput::Multiple, fault->message};
             return false;
         }
-        out.coinWrites.append({coinBox, std::get<CoinText>(result)});
+        out.coinWrites.append({coin.box, std::get<CoinText>(result)});
         return true;
     };
-    for (const MetalRun &run : panel.metalRuns) {
-        const bool silver = run.metal == Metal::Silver;
-        const QString &price = silver ? texts.silver : texts.gold;
-        const QString &priceBox = silver ? panel.silverBox : panel.goldBox;
-        if (!take(run.coinBox, CoinValue(run.ounces, price, texts.multiple), priceBox))
-            return out;
-    }
-    for (const FixedRun &run : panel.fixedRuns)
-        if (!take(run.coinBox, FixedCoinValue(run.dollars, texts.multiple), QString()))
-            return out;
+    for (const bool byWeight : {true, false})
+        for (const CoinRow &coin : panel.coins)
+            if (std::holds_alternative<ByWeight>(coin.value) == byWeight && !run(coin))
+                return out;
 
     QList<SummaryLine> lines;
-    for (const LabelledBox &line : panel.lines) {
+    for (const CoinRow &coin : panel.coins) {
         QString amount;
         for (const CoinWrite &write : out.coinWrites)
-            if (write.coinBox == line.coinBox)
+            if (write.box == coin.box)
                 amount = write.text.currency;
-        lines.append({line.label, amount});
+        lines.append({coin.label, amount});
     }
     out.summary = MoneySummary(lines, panel.endsInDollars);
     return out;
 }
-
-ValuationOutcome OldTestamentMoney(const PanelTexts &texts) { return Value(OldTestamentPanel(), texts); }
-ValuationOutcome NewTestamentMoney(const PanelTexts &texts) { return Value(NewTestamentPanel(), texts); }
 
 } // namespace money

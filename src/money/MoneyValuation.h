@@ -1,7 +1,6 @@
 #pragma once
 // The two money panels: each coin valued in dollars from the panel's metal prices and its
-// multiple, and the summary the panel shows. Boxes are named by their design names, so the
-// window can write what a valuation decides without knowing its order.
+// multiple, and the summary the panel shows. A coin's facts stand in its one row.
 
 #include <optional>
 #include <variant>
@@ -10,33 +9,6 @@
 #include <QString>
 
 namespace money {
-
-// Ounces per coin of the Old Testament panel. Its talent is the money talent, half the
-// talent of the weight table.
-namespace OldTestamentOunces {
-inline constexpr double Shekel = 0.403;
-inline constexpr double Mina = 20.16;
-inline constexpr double Talent = 604.8;
-} // namespace OldTestamentOunces
-
-// Ounces per coin of the New Testament panel, a table of its own: its shekel, mina and
-// talent differ from the Old Testament ones and from the New Testament weight table.
-namespace NewTestamentOunces {
-inline constexpr double Bekah = 0.182;
-inline constexpr double Drachma = 0.27;
-inline constexpr double Denarius = 0.01;
-inline constexpr double Gerah = 0.0182;
-inline constexpr double Mina = 18.2;
-inline constexpr double Shekel = 0.364;
-inline constexpr double Talent = 1456;
-} // namespace NewTestamentOunces
-
-// Dollars per small New Testament coin, which has no metal price.
-namespace CoinDollars {
-inline constexpr double Farthing = 0.04;
-inline constexpr double Mite = 0.015;
-inline constexpr double Penny = 0.05;
-} // namespace CoinDollars
 
 // A coin box is written twice: first the plain number, then its currency text.
 struct CoinText
@@ -73,40 +45,44 @@ struct SummaryLine
 // where the lines end in dollars), joined by CR LF with none after the last.
 QString MoneySummary(const QList<SummaryLine> &lines, bool endsInDollars);
 
+// The unseen boxes a valuation writes, one per coin and metal, by their design names.
+enum class CoinBox {
+    txtShekSil, txtShekGol, txtMinSil, txtMinGol, txtTalSil, txtTalGol,
+    txtBekSil, txtDraSil, txtDraGol, txtDenSil, txtDenGol, txtGerSil, txtGerGol,
+    txtMinaSil, txtMinaGol, txtSheSil, txtSheGol, txtTaleSil, txtTaleGol,
+    txtFarthing, txtMite, txtPenny,
+};
+
 enum class Metal { Silver, Gold };
 
-// A coin valued by its weight and a metal price.
-struct MetalRun
+// A coin valued by its weight in ounces and the panel's price of its metal.
+struct ByWeight
 {
-    QString coinBox;
     Metal metal;
     double ounces;
 };
 
-// A small coin valued at fixed dollars.
-struct FixedRun
+// A small coin valued at fixed dollars, which has no metal price.
+struct AtDollars
 {
-    QString coinBox;
     double dollars;
 };
 
-struct LabelledBox
+// One coin of a panel: the box it is written to, the label of its summary line, and how
+// it is valued.
+struct CoinRow
 {
+    CoinBox box;
     QString label;
-    QString coinBox;
+    std::variant<ByWeight, AtDollars> value;
 };
 
-// A money panel as data: its input boxes, its runs in the order they run (metal coins
-// first, then fixed coins) and its summary lines, which may come in another order.
+// A money panel as data: its coins in the order of its summary. The coins valued by weight
+// run first and the small coins after them, each in that order.
 struct MoneyPanel
 {
-    QString goldBox;
-    QString silverBox;
-    QString multipleBox;
-    QList<MetalRun> metalRuns;
-    QList<FixedRun> fixedRuns;
-    QList<LabelledBox> lines;
-    bool endsInDollars;
+    QList<CoinRow> coins;
+    bool endsInDollars; // every summary line ends in "U.S. Dollars"
 };
 
 const MoneyPanel &OldTestamentPanel();
@@ -122,13 +98,16 @@ struct PanelTexts
 
 struct CoinWrite
 {
-    QString coinBox;
+    CoinBox box;
     CoinText text;
 };
 
+// The input box of a panel that a failure blames and hands the focus to.
+enum class PanelInput { Gold, Silver, Multiple };
+
 struct ValuationFailure
 {
-    QString focusBox;
+    PanelInput input;
     QString message;
 };
 
@@ -143,8 +122,5 @@ struct ValuationOutcome
 };
 
 ValuationOutcome Value(const MoneyPanel &panel, const PanelTexts &texts);
-
-ValuationOutcome OldTestamentMoney(const PanelTexts &texts);
-ValuationOutcome NewTestamentMoney(const PanelTexts &texts);
 
 } // namespace money
