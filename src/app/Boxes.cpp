@@ -163,7 +163,7 @@ bool DropDownList::eventFilter(QObject *watched, QEvent *event)
     return QComboBox::eventFilter(watched, event);
 }
 
-void DropDownList::empty()
+void DropDownList::clearItemsAndText()
 {
     const QSignalBlocker quiet(this);
     clear();
@@ -186,12 +186,4 @@ void DropDownList::appendItems(const QStringList &newItems)
     // Adding to an empty list would select the first item and show its text.
     setCurrentIndex(-1);
     setEditText(kept);
-}
-
-QStringList DropDownList::items() const
-{
-    QStringList all;
-    for (int i = 0; i < count(); ++i)
-        all << itemText(i);
-    return all;
 }

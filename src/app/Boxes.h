@@ -45,14 +45,13 @@ class DropDownList : public QComboBox
 public:
     explicit DropDownList(QWidget *parent = nullptr);
     // Removes every item and empties the edit text.
-    void empty();
+    void clearItemsAndText();
     // Removes every item; the edit text stays.
     void removeItems();
     // Appends items at the end; the edit text stays.
     void appendItems(const QStringList &items);
     QString text() const { return currentText(); }
     void setText(const QString &text) { setEditText(text); }
-    QStringList items() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

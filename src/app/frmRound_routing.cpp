@@ -61,8 +61,8 @@ void frmRound::Combo1_Click()
         }
     };
 
-    Combo2->empty();
-    Combo3->empty();
+    Combo2->clearItemsAndText();
+    Combo3->clearItemsAndText();
     Text2->setText(QString());
 
     // Every row is compared, each time with the list's text as it stands.

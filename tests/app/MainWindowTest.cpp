@@ -27,14 +27,14 @@ TEST_F(MainWindow, IsCaptionedFixedAndCannotBeMaximised)
 TEST_F(MainWindow, ListsTheElevenTypesInOrderUnderItsDesignText)
 {
     EXPECT_EQ(List("Combo1")->text(), QStringLiteral("Choose A Measurement Type"));
-    EXPECT_EQ(List("Combo1")->items(),
+    EXPECT_EQ(ItemsOf(List("Combo1")),
               (QStringList{"Linear Measures Old & New Testament", "Weights Old Testament",
                            "Weights New Testament", "Liquid Measure Old Testament",
                            "Dry Measure Old Testament", "Dry and Liquid Measures New Testament",
                            "Roman Capacity Measures", "Money Values Old Testament",
                            "Money Values New Testament", "Time", "Area Measures"}));
     for (const char *name : {"Combo2", "Combo3", "ComboTime"})
-        EXPECT_TRUE(List(name)->items().isEmpty()) << name;
+        EXPECT_TRUE(ItemsOf(List(name)).isEmpty()) << name;
     EXPECT_EQ(List("Combo2")->text(), QStringLiteral("Convert From"));
     EXPECT_EQ(List("Combo3")->text(), QStringLiteral("Convert To"));
     EXPECT_EQ(List("ComboTime")->text(), QStringLiteral("Choose a Time..."));
@@ -301,7 +301,7 @@ QStringList Snapshot(const frmRound &window)
         if (auto *box = qobject_cast<MultiLineBox *>(w))
             line += " " + box->text();
         else if (auto *list = qobject_cast<DropDownList *>(w))
-            line += " " + list->text() + " [" + list->items().join('|') + "]";
+            line += " " + list->text() + " [" + ItemsOf(list).join('|') + "]";
         else if (auto *edit = qobject_cast<QLineEdit *>(w))
             line += " " + edit->text();
         state << line;
@@ -327,7 +327,7 @@ TEST_F(MainWindow, RunsNothingForAToUnitTypingOrThePictures)
     Type("Combo1", "Time");
     QTest::keyClick(List("Combo1")->lineEdit(), Qt::Key_Return);
     EXPECT_FALSE(Control("FrameTime")->isVisibleTo(window.get()));
-    EXPECT_TRUE(List("ComboTime")->items().isEmpty());
+    EXPECT_TRUE(ItemsOf(List("ComboTime")).isEmpty());
 }
 
 } // namespace

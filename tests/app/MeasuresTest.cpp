@@ -225,7 +225,7 @@ protected:
     {
         if (text.isEmpty())
             return;
-        if (List(listName)->items().contains(text))
+        if (ItemsOf(List(listName)).contains(text))
             Pick(listName, text);
         else
             Type(listName, text);

@@ -63,11 +63,11 @@ TEST_P(EveryType, SwitchesThePanelAreaFillsTheListsAndNotes)
     EXPECT_EQ(Box("Text6")->text(), QStringLiteral("an earlier verse"));
     EXPECT_EQ(Line("Text1")->text(), QStringLiteral("1"));
 
-    EXPECT_EQ(List("Combo2")->items(), catalog::FromUnitList(type));
-    EXPECT_EQ(List("Combo3")->items(), catalog::ToUnitList(type));
+    EXPECT_EQ(ItemsOf(List("Combo2")), catalog::FromUnitList(type));
+    EXPECT_EQ(ItemsOf(List("Combo3")), catalog::ToUnitList(type));
     EXPECT_EQ(List("Combo2")->text(), c.lists ? QStringLiteral("Convert From") : QString());
     EXPECT_EQ(List("Combo3")->text(), c.lists ? QStringLiteral("Convert To") : QString());
-    EXPECT_EQ(List("ComboTime")->items(), type == "Time" ? catalog::TimeItems() : QStringList());
+    EXPECT_EQ(ItemsOf(List("ComboTime")), type == "Time" ? catalog::TimeItems() : QStringList());
     EXPECT_EQ(List("ComboTime")->text(), QStringLiteral("Choose a Time..."));
 
     EXPECT_EQ(HasFocus("Text1"), c.focusAmount);
@@ -138,13 +138,13 @@ TEST_F(TypeChoice, TimeChosenThreeTimesListsEachItemOnceAndKeepsTheEditText)
 {
     for (int i = 0; i < 3; ++i)
         Pick("Combo1", "Time");
-    EXPECT_EQ(List("ComboTime")->items(), catalog::TimeItems());
+    EXPECT_EQ(ItemsOf(List("ComboTime")), catalog::TimeItems());
     EXPECT_EQ(List("ComboTime")->count(), 19);
     EXPECT_EQ(List("ComboTime")->text(), QStringLiteral("Choose a Time..."));
 
     Pick("ComboTime", "Night");
     Pick("Combo1", "Time");
-    EXPECT_EQ(List("ComboTime")->items(), catalog::TimeItems());
+    EXPECT_EQ(ItemsOf(List("ComboTime")), catalog::TimeItems());
     EXPECT_EQ(List("ComboTime")->text(), QStringLiteral("Night"));
 }
 
@@ -155,9 +155,9 @@ TEST_F(TypeChoice, InformationalThenAreaLeavesCommand13AnsweringUntilAcreIsPicke
     EXPECT_FALSE(Showing("Text4"));
     EXPECT_TRUE(Showing("Frame2"));
     EXPECT_EQ(List("Combo2")->text(), QStringLiteral("Convert From"));
-    EXPECT_EQ(List("Combo2")->items(), QStringList{"Acre"});
+    EXPECT_EQ(ItemsOf(List("Combo2")), QStringList{"Acre"});
     EXPECT_EQ(List("Combo3")->text(), QStringLiteral("Convert To"));
-    EXPECT_EQ(List("Combo3")->items(), (QStringList{"Square Rods", "Square Feet"}));
+    EXPECT_EQ(ItemsOf(List("Combo3")), (QStringList{"Square Rods", "Square Feet"}));
     EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command13"});
     EXPECT_EQ(ButtonAtConvertSpot(), Button("Command13"));
 
@@ -171,7 +171,7 @@ TEST_F(TypeChoice, LinearThenWeightsKeepsTheLinearNote)
     Pick("Combo1", "Linear Measures Old & New Testament");
     Pick("Combo1", "Weights Old Testament");
     EXPECT_EQ(Box("Text5")->text(), catalog::LinearNote());
-    EXPECT_EQ(List("Combo2")->items(), (QStringList{"Gerah", "Bekah", "Pim", "Shekel", "Mina", "Talent"}));
+    EXPECT_EQ(ItemsOf(List("Combo2")), (QStringList{"Gerah", "Bekah", "Pim", "Shekel", "Mina", "Talent"}));
     EXPECT_EQ(ButtonsNotHidden(), QStringList{"Command9"});
 }
 
@@ -194,8 +194,8 @@ TEST_F(TypeChoice, TheSameTypeAgainRebuildsTheListsAndEmptiesTheSentence)
     EXPECT_EQ(Box("Text2")->text(), QString());
     EXPECT_EQ(List("Combo2")->text(), QStringLiteral("Convert From"));
     EXPECT_EQ(List("Combo3")->text(), QStringLiteral("Convert To"));
-    EXPECT_EQ(List("Combo2")->items(), catalog::FromUnitList("Dry Measure Old Testament"));
-    EXPECT_EQ(List("Combo3")->items(), catalog::ToUnitList("Dry Measure Old Testament"));
+    EXPECT_EQ(ItemsOf(List("Combo2")), catalog::FromUnitList("Dry Measure Old Testament"));
+    EXPECT_EQ(ItemsOf(List("Combo3")), catalog::ToUnitList("Dry Measure Old Testament"));
 }
 
 TEST_F(TypeChoice, AfterAListTypeTheOtherTypesLeaveTheUnitBoxesBlank)
@@ -204,8 +204,8 @@ TEST_F(TypeChoice, AfterAListTypeTheOtherTypesLeaveTheUnitBoxesBlank)
         Pick("Combo1", "Liquid Measure Old Testament");
         Pick("Combo2", "Hin");
         Pick("Combo1", type);
-        EXPECT_TRUE(List("Combo2")->items().isEmpty()) << type;
-        EXPECT_TRUE(List("Combo3")->items().isEmpty()) << type;
+        EXPECT_TRUE(ItemsOf(List("Combo2")).isEmpty()) << type;
+        EXPECT_TRUE(ItemsOf(List("Combo3")).isEmpty()) << type;
         EXPECT_EQ(List("Combo2")->text(), QString()) << type;
         EXPECT_EQ(List("Combo3")->text(), QString()) << type;
     }
@@ -217,7 +217,7 @@ TEST_F(TypeChoice, TheFirstChoiceHidesTheSplashForGood)
     EXPECT_FALSE(Showing("FrameSplash"));
     EXPECT_TRUE(Showing("Frame5"));
     EXPECT_EQ(Box("Text5")->text(), catalog::MoneyNoteNT());
-    for (const QString &type : List("Combo1")->items()) {
+    for (const QString &type : ItemsOf(List("Combo1"))) {
         Pick("Combo1", type);
         EXPECT_FALSE(Showing("FrameSplash")) << type.toStdString();
     }

@@ -14,6 +14,15 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingSeams.h"
 
+// The items of a list, in their order.
+inline QStringList ItemsOf(const QComboBox *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
 // A box of the window and the panel that has to show for it to be seen, or none.
 struct BoxInPanel
 {
