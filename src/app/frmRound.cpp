@@ -173,8 +173,6 @@ frmRound::frmRound(Seams &seams, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       seams_(seams)
 {
-    // The pictures are compiled into a static library, which would drop them unasked.
-    Q_INIT_RESOURCE(pictures);
     setObjectName(QStringLiteral("frmRound"));
     setWindowTitle(catalog::window::Caption);
     setWindowIcon(QIcon(design::WindowIcon));
