@@ -10,7 +10,6 @@
 #include <QScreen>
 
 #include <cstddef>
-#include <iterator>
 #include <tuple>
 
 #include "app/Boxes.h"
@@ -60,13 +59,19 @@ constexpr ConverterControl ConverterControls[] = {
     {catalog::ConverterButton::Command13, "Command13", &frmRound::Command13, &frmRound::Command13_Click},
 };
 
-// One row per button, in the order of the enumeration, so that a button is its row's index.
-static_assert([] {
-    for (std::size_t i = 0; i < std::size(ConverterControls); ++i)
-        if (std::size_t(ConverterControls[i].button) != i)
+// True when a table has one row per enumerator, in the enumeration's order, so that an
+// enumerator is its row's index; last is the last enumerator.
+template <typename Row, std::size_t N, typename Key, typename Enum>
+constexpr bool OneRowPerEnumerator(const Row (&rows)[N], Key key, Enum last)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (std::size_t(key(rows[i])) != i)
             return false;
-    return std::size(ConverterControls) == std::size_t(catalog::ConverterButton::Command13) + 1;
-}());
+    return N == std::size_t(last) + 1;
+}
+
+static_assert(OneRowPerEnumerator(ConverterControls, [](const ConverterControl &c) { return c.button; },
+                                  catalog::ConverterButton::Command13));
 
 const ConverterControl &ControlOf(catalog::ConverterButton button)
 {
@@ -89,12 +94,8 @@ constexpr std::pair<money::CoinBox, const char *> CoinBoxNames[] = {
     {money::CoinBox::txtMite, "txtMite"},       {money::CoinBox::txtPenny, "txtPenny"},
 };
 
-static_assert([] {
-    for (std::size_t i = 0; i < std::size(CoinBoxNames); ++i)
-        if (std::size_t(CoinBoxNames[i].first) != i)
-            return false;
-    return std::size(CoinBoxNames) == std::size_t(money::CoinBox::txtPenny) + 1;
-}());
+static_assert(OneRowPerEnumerator(CoinBoxNames, [](const auto &row) { return row.first; },
+                                  money::CoinBox::txtPenny));
 
 const QColor Green(0, 255, 0);
 const QColor Cyan(0, 255, 255);

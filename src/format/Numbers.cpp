@@ -45,12 +45,47 @@ QString Unpadded(const QString &text) { return Blanked(text).trimmed(); }
 
 // Right-to-left locales write direction marks around the minus ("\u200e-2") and in their
 // currency symbols, which Qt's own reading rejects; they carry no meaning for the value.
-QString Unmarked(const QString &text)
+QString WithoutMarks(const QString &text)
 {
     QString t = text;
     for (const char16_t mark : {u'\u200e', u'\u200f', u'\u061c'})
         t.remove(QChar(mark));
-    return Unpadded(t);
+    return Blanked(t);
+}
+
+QString Unmarked(const QString &text) { return WithoutMarks(text).trimmed(); }
+
+QString TrimmedStart(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    return text.mid(i);
+}
+
+QString TrimmedEnd(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1].isSpace())
+        --n;
+    return text.left(n);
+}
+
+// The user's currency form of one unit, around its number: what stands before and after it.
+struct CurrencySides
+{
+    QString before;
+    QString after;
+};
+
+std::optional<CurrencySides> SidesOf(const QLocale &locale, const QString &symbol, bool negative)
+{
+    const QString written = locale.toCurrencyString(negative ? -1.0 : 1.0, symbol, 2);
+    const QString one = locale.toString(1.0, 'f', 2);
+    const qsizetype at = written.indexOf(one);
+    if (at < 0)
+        return std::nullopt;
+    return CurrencySides{written.left(at), written.mid(at + one.size())};
 }
 
 // A number as the locale writes it, or failing that with "." as the decimal point.
@@ -98,7 +133,6 @@ QString WithoutSymbol(const QString &side, const QString &symbol, bool before)
 // ("-$5.00" beside the U.S. "($5.00)").
 QList<CurrencyForm> CurrencyForms(const QLocale &locale)
 {
-    const QString one = Unmarked(locale.toString(1.0, 'f', 2));
     QList<CurrencyForm> forms;
     auto add = [&forms](const CurrencyForm &form) {
         if (!forms.contains(form))
@@ -110,11 +144,12 @@ QList<CurrencyForm> CurrencyForms(const QLocale &locale)
         if (shown.isEmpty() && !forms.isEmpty())
             continue;
         for (const bool negative : {false, true}) {
-            const QString written = Unmarked(locale.toCurrencyString(negative ? -1.0 : 1.0, symbol, 2));
-            const qsizetype at = written.indexOf(one);
-            if (at < 0)
+            const std::optional<CurrencySides> sides = SidesOf(locale, symbol, negative);
+            if (!sides)
                 continue;
-            const CurrencyForm form{written.left(at), written.mid(at + one.size()), negative};
+            // Blanks at the ends of the whole form are padding; those beside the number are not.
+            const CurrencyForm form{TrimmedStart(WithoutMarks(sides->before)),
+                                    TrimmedEnd(WithoutMarks(sides->after)), negative};
             const CurrencyForm bare = shown.isEmpty()
                 ? form
                 : CurrencyForm{WithoutSymbol(form.before, shown, true),
@@ -316,8 +351,8 @@ QString CurrencyText(double value)
         grouped += digits[i];
     }
     // The user's currency form around the number, taken from the form of one unit.
-    QString form = locale.toCurrencyString(rounded < 0 ? -1.0 : 1.0, locale.currencySymbol(), 2);
-    return form.replace(locale.toString(1.0, 'f', 2), grouped + locale.decimalPoint() + QStringLiteral("00"));
+    const CurrencySides sides = SidesOf(locale, locale.currencySymbol(), rounded < 0).value_or(CurrencySides{});
+    return sides.before + grouped + locale.decimalPoint() + QStringLiteral("00") + sides.after;
 }
 
 QString MaskText(double value, const QString &mask)
