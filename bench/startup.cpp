@@ -33,9 +33,9 @@
 #include <QWidget>
 
 #include "app/Application.h"
-#include "app/Design.h"
-#include "app/Seams.h"
 #include "app/frmRound.h"
+#include "widgets/Design.h"
+#include "widgets/Seams.h"
 
 extern char **environ;
 

@@ -15,13 +15,13 @@
 #include <benchmark/benchmark.h>
 
 #include "app/Application.h"
-#include "app/Boxes.h"
 #include "app/frmRound.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "format/FormatResult.h"
 #include "money/MoneyValuation.h"
 #include "support/RecordingSeams.h"
+#include "widgets/Boxes.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "app/CommandButton.h"
-#include "app/Design.h"
-#include "app/Seams.h"
 #include "catalog/About.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Design.h"
+#include "widgets/Seams.h"
 
 using design::Colour;
 using design::DesignFont;

@@ -12,18 +12,19 @@
 #include <cstddef>
 #include <tuple>
 
-#include "app/Boxes.h"
-#include "app/CommandButton.h"
-#include "app/Design.h"
-#include "app/Seams.h"
+#include "about/Dialog.h"
 #include "catalog/ConverterButtons.h"
 #include "catalog/MeasurementTypes.h"
+#include "catalog/Messages.h"
 #include "catalog/UnitNames.h"
 #include "catalog/WindowTexts.h"
-#include "catalog/Messages.h"
 #include "convert/Converters.h"
 #include "format/Numbers.h"
 #include "money/MoneyValuation.h"
+#include "widgets/Boxes.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Design.h"
+#include "widgets/Seams.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #pragma once
 // The main window: every control of the program, the start-up step and every event
 // procedure. The procedures read the controls, ask the core what to do and apply it.
+#include <memory>
+
 #include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #include "convert/Converter.h"
@@ -81,7 +82,9 @@ private:
     void ShowMessage(const QString &title, const QString &text, bool systemModal);
 
     Seams &seams_;
-    QPointer<Dialog> dialog_; // the one About dialog of the run, once created
+    // The one About dialog of the run, once created. It has no owner window, yet it lasts
+    // as long as this window's object, which lasts the run.
+    std::unique_ptr<Dialog> dialog_;
     QList<QLineEdit *> coinBoxes_; // by money::CoinBox
     bool centred_ = false;
 

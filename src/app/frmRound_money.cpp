@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 
-#include "app/Boxes.h"
 #include "catalog/Messages.h"
 #include "money/MoneyValuation.h"
+#include "widgets/Boxes.h"
 
 // The two money panels.
 

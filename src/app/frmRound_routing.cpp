@@ -10,11 +10,11 @@
 #include <QFrame>
 #include <QLineEdit>
 
-#include "app/Boxes.h"
 #include "catalog/Hours.h"
 #include "catalog/Routing.h"
 #include "catalog/TypeNotes.h"
 #include "catalog/UnitNames.h"
+#include "widgets/Boxes.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 
 #include "app/Application.h"
-#include "app/Seams.h"
 #include "app/frmRound.h"
+#include "widgets/Seams.h"
 
 namespace {
 

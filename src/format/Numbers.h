@@ -1,7 +1,8 @@
 #pragma once
 // The only places where numbers and texts meet. LeadingNumber, NumberText and PointText
-// always use "." as the decimal point; LocaleNumber, CurrencyText and MaskText follow the
-// user's settings through the default QLocale (so a test can pin one with QLocale::setDefault).
+// always use "." as the decimal point (PointNumbers.cpp); LocaleNumber, CurrencyText and
+// MaskText follow the user's settings through the default QLocale, so that a test can pin
+// one with QLocale::setDefault (LocaleNumbers.cpp).
 
 #include <optional>
 #include <QString>
@@ -23,6 +24,21 @@ std::optional<double> HeldTo15Digits(double value);
 // before a non-negative number (" 12").
 QString PointText(double value);
 
+// The value rounded half away from zero to the given number of decimals, on its decimal
+// value held to 15 significant digits: the double nearest to the rounded decimal.
+double RoundHalfAway(double value, int decimals);
+
+// The 15 significant digits of a finite, non-zero magnitude, and the decimal exponent of the
+// first: 1234.5 is "123450000000000" and 3.
+struct FifteenDigits
+{
+    QString digits;
+    int exponent;
+};
+FifteenDigits DigitsOf(double value);
+
+// --- The user's settings ---
+
 // A number written with the user's symbols, with or without the currency symbol or the
 // currency's ISO code ("1,234.5679" or "$350.00" under U.S. settings, "350.00 CHF" under
 // Swiss Italian ones); direction marks are ignored. A blank stands only where the locale's
@@ -43,9 +59,6 @@ QString CurrencyText(double value);
 // optional decimals dropped.
 QString MaskText(double value, const QString &mask);
 
-// The value rounded half away from zero to the given number of decimals, on its decimal
-// value held to 15 significant digits: the double nearest to the rounded decimal.
-double RoundHalfAway(double value, int decimals);
 
 // Where the system locale is the bare C/POSIX one, make U.S. conventions the default:
 // they are the program's home ones.

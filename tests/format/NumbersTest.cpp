@@ -28,13 +28,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
     LeadingCase{"1.2.3", 1.2}, LeadingCase{"1E3", 1000}, LeadingCase{"1e3", 1000},
     LeadingCase{"1.5E-07", 1.5e-7}, LeadingCase{"2E+2x", 200}, LeadingCase{"12E", 12},
     LeadingCase{"12E+", 12}, LeadingCase{"3 4", 3}, LeadingCase{"- 4", 0},
-    LeadingCase{"0.0208333333333333", 0.0208333333333333}, LeadingCase{"1E-999", 0}));
+    LeadingCase{"0.0208333333333333", 0.0208333333333333}, LeadingCase{"1E-999", 0},
+    LeadingCase{"1000E-330", 0}, LeadingCase{"-1E-999", 0}, LeadingCase{"4E-320", 4e-320},
+    LeadingCase{"1.7976931348623157E308", DBL_MAX}, LeadingCase{"0.001E311", 1e308}));
 
-TEST(LeadingNumber, AHugeExponentReadsAsAnInfinityOfItsSign)
+// Beyond the range of a double by the digits before the point or by the exponent, however
+// many digits that exponent has.
+TEST(LeadingNumber, AHugeNumberReadsAsAnInfinityOfItsSign)
 {
-    EXPECT_TRUE(std::isinf(LeadingNumber("1E999")));
-    EXPECT_GT(LeadingNumber("1E999"), 0);
+    for (const char *huge : {"1E999", "1E309", "0.0001E313", "1E99999999999999999999",
+                             "+1E999", "1.8E308"}) {
+        EXPECT_TRUE(std::isinf(LeadingNumber(huge))) << huge;
+        EXPECT_GT(LeadingNumber(huge), 0) << huge;
+    }
+    EXPECT_TRUE(std::isinf(LeadingNumber("-1E999")));
     EXPECT_LT(LeadingNumber("-1E999"), 0);
+    EXPECT_TRUE(std::isinf(LeadingNumber(QString(400, u'9'))));
 }
 
 TEST(LeadingNumber, IgnoresTheUsersDecimalComma)

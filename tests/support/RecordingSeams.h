@@ -6,7 +6,7 @@
 #include <QList>
 #include <QUrl>
 
-#include "app/Seams.h"
+#include "widgets/Seams.h"
 
 class RecordingSeams final : public Seams
 {

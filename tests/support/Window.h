@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Boxes.h"
 #include "app/frmRound.h"
 #include "support/QtPrinting.h"
 #include "support/RecordingSeams.h"
+#include "widgets/Boxes.h"
 
 // The items of a list, in their order.
 inline QStringList ItemsOf(const QComboBox *list)

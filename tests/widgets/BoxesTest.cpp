@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/Boxes.h"
+#include "widgets/Boxes.h"
 
 namespace {
 

@@ -1,36 +1,12 @@
 #include "format/Numbers.h"
 
-#include <clocale>
+// The conversions that follow the user's settings, through the default QLocale.
+
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 
 #include <QLocale>
 
 namespace {
-
-// The 15 significant digits of a finite, non-zero magnitude, and the decimal exponent of the
-// first: 1234.5 is "123450000000000" and 3.
-struct FifteenDigits
-{
-    QString digits;
-    int exponent;
-};
-
-FifteenDigits DigitsOf(double value)
-{
-    const QString e = QString::number(std::fabs(value), 'e', 14); // d.dddddddddddddde±XX
-    return {e.left(1) + e.mid(2, 14), e.mid(e.indexOf(u'e') + 1).toInt()};
-}
-
-// strtod in the C locale, whatever LC_NUMERIC the application set.
-double CDouble(const QByteArray &ascii)
-{
-    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(ascii.constData(), nullptr, c);
-}
-
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The no-break spaces that some locales put between the digits, or between a number and
 // its currency symbol, read as the blank a user types.
@@ -39,9 +15,6 @@ QString Blanked(const QString &text)
     QString t = text;
     return t.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
 }
-
-// Blanks and tabs may surround a number in a box.
-QString Unpadded(const QString &text) { return Blanked(text).trimmed(); }
 
 // Right-to-left locales write direction marks around the minus ("\u200e-2") and in their
 // currency symbols, which Qt's own reading rejects; they carry no meaning for the value.
@@ -217,78 +190,6 @@ std::optional<double> ReadAs(const CurrencyForm &form, const QString &t, const Q
 
 } // namespace
 
-double LeadingNumber(const QString &text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    QByteArray number;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        number += char(text[i++].unicode());
-    bool digits = false;
-    while (i < n && IsDigit(text[i])) {
-        number += char(text[i++].unicode());
-        digits = true;
-    }
-    if (i < n && text[i] == u'.') {
-        number += '.';
-        ++i;
-        while (i < n && IsDigit(text[i])) {
-            number += char(text[i++].unicode());
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0.0;
-    // strtod takes the exponent only where digits follow its letter and sign.
-    if (i < n && (text[i] == u'E' || text[i] == u'e')) {
-        qsizetype j = i + 1;
-        number += 'e';
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            number += char(text[j++].unicode());
-        while (j < n && IsDigit(text[j]))
-            number += char(text[j++].unicode());
-    }
-    return CDouble(number);
-}
-
-QString NumberText(double value)
-{
-    if (value == 0.0)
-        return QStringLiteral("0"); // also for -0: a sign before nothing means nothing
-    if (std::isnan(value))
-        return QStringLiteral("NaN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
-    // %g with 15 digits switches to the exponent form exactly below 1E-04 and from 1E+15.
-    QString text = QString::number(value, 'g', 15);
-    text.replace(u'e', u'E');
-    return text;
-}
-
-std::optional<double> HeldTo15Digits(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const double held = LeadingNumber(NumberText(value));
-    if (!std::isfinite(held))
-        return std::nullopt;
-    return held;
-}
-
-QString PointText(double value)
-{
-    QString text = NumberText(value);
-    if (text.startsWith(QStringLiteral("0.")))
-        text.remove(0, 1);
-    else if (text.startsWith(QStringLiteral("-0.")))
-        text.remove(1, 1);
-    if (!text.startsWith(u'-'))
-        text.prepend(u' ');
-    return text;
-}
-
 std::optional<double> LocaleNumber(const QString &text)
 {
     const QLocale locale;
@@ -301,37 +202,6 @@ std::optional<double> LocaleNumber(const QString &text)
         if (const auto amount = ReadAs(form, t, locale))
             return amount;
     return std::nullopt;
-}
-
-double RoundHalfAway(double value, int decimals)
-{
-    if (!std::isfinite(value) || value == 0.0)
-        return value == 0.0 ? 0.0 : value;
-    const auto [digits, exponent] = DigitsOf(value);
-    const int kept = exponent + 1 + decimals; // digits before the rounding point
-    if (kept >= 15)
-        return value;
-    if (kept < 0)
-        return 0.0;
-    QString whole = digits.left(kept);
-    bool up = digits[kept] >= u'5';
-    // Add one to the kept digits, carrying left.
-    if (up) {
-        int k = whole.size() - 1;
-        while (k >= 0 && whole[k] == u'9') {
-            whole[k] = u'0';
-            --k;
-        }
-        if (k < 0)
-            whole.prepend(u'1');
-        else
-            whole[k] = QChar(whole[k].unicode() + 1);
-    }
-    if (whole.isEmpty() || whole.count(u'0') == whole.size())
-        return 0.0;
-    const QByteArray decimal = (whole + QStringLiteral("e") + QString::number(-decimals)).toLatin1();
-    const double rounded = CDouble(decimal);
-    return value < 0 ? -rounded : rounded;
 }
 
 QString CurrencyText(double value)

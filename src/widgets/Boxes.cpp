@@ -1,4 +1,4 @@
-#include "app/Boxes.h"
+#include "widgets/Boxes.h"
 
 #include <algorithm>
 
