@@ -41,22 +41,30 @@ FifteenDigits DigitsOf(double value);
 
 // A number written with the user's symbols, with or without the currency symbol or the
 // currency's ISO code ("1,234.5679" or "$350.00" under U.S. settings, "350.00 CHF" under
-// Swiss Italian ones); direction marks are ignored. A blank stands only where the locale's
-// group separator or currency form puts one, the symbol once and where that form puts it,
-// the sign where the locale writes it: "3 50" and "$5$" are no number. Where the locale's
+// Swiss Italian ones). The symbol or code stands once, before or after the number, with or
+// without a blank between ("CHF 350", "€ 350,00"); a blank stands among the digits only where
+// the locale's group separator is one, the sign where the locale writes it: "3 50", "$5$" and
+// "- 5" are no number. Group separators in the locale's places read however short the
+// leading group ("1.000,00" under Spanish settings). What a keyboard types stands for what
+// the locale writes: a blank for a no-break space, "'" for "’", plain forms for full-width
+// and half-width ones ("３５０", "¥" for "￥"); direction marks are ignored. Where the locale's
 // reading fails, a plain number with "." as the decimal point ("350.00" under German
-// settings too). Anything else is no number.
+// settings too), except a single "." or "," that is not the locale's own, followed by
+// exactly three digits and nothing more: "1.500" under French settings may be 1500 or 1.5,
+// and is no number. A number beyond the range of a double ("1E309") reads as an infinity of
+// its sign. Anything else is no number.
 std::optional<double> LocaleNumber(const QString &text);
 
 // The value in the user's currency format, rounded half away from zero on its
-// 15-digit decimal value ("$0.02" for 0.015 under U.S. settings). From 1E12, where the 15
-// digits end at or before the cents, the cents are the double's own; from 1E15 the
+// 15-digit decimal value ("$0.02" for 0.015 under U.S. settings), with the locale's digits
+// and digit grouping ("1.209.600,00 €", "1209,60 €" under Spanish settings). From 1E12, where
+// the 15 digits end at or before the cents, the cents are the double's own; from 1E15 the
 // text is the 15 digits and zeros.
 QString CurrencyText(double value);
 
-// The value through a format mask such as "###,###,##0.####", with the user's symbols:
-// grouping where the mask has a ",", as many decimals as the mask allows, trailing
-// optional decimals dropped.
+// The value through a format mask such as "###,###,##0.####", with the user's symbols and
+// digits: grouping where the mask has a ",", as the locale groups, as many decimals as the
+// mask allows, trailing optional decimals (the locale's zero digits) dropped.
 QString MaskText(double value, const QString &mask);
 
 

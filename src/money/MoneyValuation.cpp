@@ -32,6 +32,7 @@ CoinResult CoinValue(double ounces, const QString &priceText, const QString &mul
     const std::optional<double> price = LocaleNumber(priceText);
     if (!price)
         return Unreadable(CoinFault::Input::Price);
+    // A price beyond the range of a double reads as an infinity: too large, like such a product.
     const std::optional<double> held = HeldTo15Digits(*price * ounces);
     if (!held)
         return TooLarge(CoinFault::Input::Price);

@@ -270,6 +270,56 @@ TEST_P(ForeignMoneyPanels, ValueTheirOwnPrices)
 INSTANTIATE_TEST_SUITE_P(Locales, ForeignMoneyPanels,
                          ::testing::Values("it_CH", "en_CH", "fr_SN", "ar_AE"));
 
+// A gold price typed as a region writes it, under that region's settings, pinned before the
+// window exists: valued as the region means it, or the message where it may mean either.
+struct RegionalCase
+{
+    const char *locale;
+    bool newTestament;
+    const char *gold;
+    const char *talentOfGold; // the summary's line; none where the price is no number
+};
+
+void PrintTo(const RegionalCase &c, std::ostream *os)
+{
+    *os << c.locale << (c.newTestament ? " NT " : " OT ") << '"' << c.gold << '"';
+}
+
+class RegionalGoldPrice : public MoneyPanels, public ::testing::WithParamInterface<RegionalCase>
+{
+protected:
+    LocaleGuard guard{QLocale(QString::fromLatin1(GetParam().locale))};
+};
+
+TEST_P(RegionalGoldPrice, IsValuedAsTheRegionMeansIt)
+{
+    const RegionalCase c = GetParam();
+    const char *gold = c.newTestament ? "txtGoldNT" : "txtGold";
+    MultiLineBox *summary = Box(c.newTestament ? "txtNTMoney" : "txtOtMoney");
+    ShowPanel(c.newTestament ? "Frame5" : "Frame4");
+    Type(gold, QString::fromUtf8(c.gold));
+    QTest::mouseClick(Button(c.newTestament ? "Command18" : "Command17"), Qt::LeftButton);
+    if (c.talentOfGold) {
+        EXPECT_TRUE(seams.messages.isEmpty());
+        EXPECT_TRUE(summary->text().endsWith(QString::fromUtf8(c.talentOfGold))) << summary->text().toStdString();
+        return;
+    }
+    ASSERT_EQ(seams.messages.size(), 1);
+    EXPECT_EQ(seams.messages[0].text, QStringLiteral("You must enter a number ."));
+    EXPECT_TRUE(summary->text().isEmpty());
+    EXPECT_EQ(Focused(), Line(gold));
+}
+
+INSTANTIATE_TEST_SUITE_P(Prices, RegionalGoldPrice, ::testing::Values(
+    RegionalCase{"es_ES", false, "1.500", "TALENT - Gold =  907.200,00\u00a0\u20ac  U.S. Dollars"},
+    RegionalCase{"es_ES", true, "1.500", "TALENT - Gold =  2.184.000,00\u00a0\u20ac"},
+    RegionalCase{"fr_FR", false, "1.500", nullptr},
+    RegionalCase{"fr_FR", true, "1.500", nullptr},
+    // Amounts grouped in full where the region does, today's gold price typed its way.
+    RegionalCase{"es_ES", false, "2000", "TALENT - Gold =  1.209.600,00\u00a0\u20ac  U.S. Dollars"},
+    RegionalCase{"pl_PL", false, "2 000", "TALENT - Gold =  1\u00a0209\u00a0600,00\u00a0z\u0142  U.S. Dollars"},
+    RegionalCase{"de_CH", false, "CHF 2'000", "TALENT - Gold =  1\u2019209\u2019600.00\u00a0CHF  U.S. Dollars"}));
+
 struct FailureCase
 {
     const char *what;
@@ -318,6 +368,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"NT gold with a blank among its digits", true, "txtGoldNT", "3 50", false},
     FailureCase{"NT multiple with a blank after its sign", true, "txtAmountNT", "- 5", false},
     FailureCase{"OT gold beyond a double", false, "txtGold", "1E308", true},
+    FailureCase{"OT gold a number too large for a double", false, "txtGold", "1E309", true},
+    FailureCase{"NT silver a number too large for a double", true, "txtSilverNT", "1E309", true},
     FailureCase{"OT infinite multiple", false, "txtamount", "1E999", true},
     FailureCase{"NT gold in letters", true, "txtGoldNT", "abc", false},
     FailureCase{"NT silver empty", true, "txtSilverNT", "", false},

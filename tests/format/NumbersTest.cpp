@@ -1,5 +1,6 @@
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -148,7 +149,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberReads, ::testing::Values(
     LocaleCase{"de_DE", "350.00 \u20ac", 350},
     LocaleCase{"fr_FR", "1 234,5", 1234.5}, LocaleCase{"fr_FR", "1\u202f234,50\u00a0\u20ac", 1234.5},
     LocaleCase{"fr_FR", "350,00\u20ac", 350}, LocaleCase{"fr_FR", "(5,00 \u20ac)", -5},
-    LocaleCase{"fr_FR", "-5,00 \u20ac", -5}, LocaleCase{"fr_FR", "350.00", 350}));
+    LocaleCase{"fr_FR", "-5,00 \u20ac", -5}, LocaleCase{"fr_FR", "350.00", 350},
+    // The symbol or the code once at either end of the number, with or without a blank.
+    LocaleCase{"en_US", "$ 350.00", 350}, LocaleCase{"en_US", "350.00 $", 350}, LocaleCase{"en_US", "350.00$", 350},
+    LocaleCase{"en_US", "USD 350.00", 350}, LocaleCase{"en_US", "-350.00 $", -350}, LocaleCase{"en_US", "(5.00) $", -5},
+    LocaleCase{"en_US", "(5.00 $)", -5}, LocaleCase{"de_DE", "\u20ac5", 5}, LocaleCase{"de_DE", "-\u20ac 5,00", -5},
+    LocaleCase{"de_DE", "\u20ac -5,00", -5}, LocaleCase{"fr_FR", "\u20ac5", 5}, LocaleCase{"fr_FR", "\u20ac (5,00)", -5}));
 
 class LocaleNumberFails : public ::testing::TestWithParam<const char *> {};
 
@@ -158,7 +164,22 @@ TEST_P(LocaleNumberFails, OnTextThatIsNoNumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberFails,
-                         ::testing::Values("", " ", "abc", "$", "12abc", "1E999", "nan", "inf"));
+                         ::testing::Values("", " ", "abc", "$", "12abc", "nan", "inf", "-inf", "Infinity"));
+
+// A number too large for a double is still a number: the callers call it too large.
+TEST(LocaleNumber, ReadsANumberBeyondTheRangeOfADoubleAsAnInfinity)
+{
+    for (const char *huge : {"1E309", "1E999", "$1E309", "1.5E400000"}) {
+        const auto value = LocaleNumber(QString::fromLatin1(huge));
+        ASSERT_TRUE(value.has_value()) << huge;
+        EXPECT_TRUE(std::isinf(*value) && *value > 0) << huge;
+    }
+    EXPECT_EQ(LocaleNumber(QStringLiteral("-1E309")), -INFINITY);
+    EXPECT_EQ(LocaleNumber(QStringLiteral("($1E309)")), -INFINITY);
+    LocaleGuard guard{GermanLocale()};
+    EXPECT_EQ(LocaleNumber(QStringLiteral("1E309 \u20ac")), INFINITY);
+    EXPECT_EQ(LocaleNumber(QStringLiteral("1,5E309")), INFINITY);
+}
 
 // A blank, a symbol or a sign where the user's settings put none is no number, not a
 // number with that character taken out ("3 50" is not 350).
@@ -176,18 +197,146 @@ TEST_P(LocaleNumberRejects, WhatTheUsersSettingsDoNotWrite)
 
 INSTANTIATE_TEST_SUITE_P(Texts, LocaleNumberRejects, ::testing::Values(
     NoNumberCase{"en_US", "3 50"}, NoNumberCase{"en_US", "1 2 3"}, NoNumberCase{"en_US", "$350.00$"},
-    NoNumberCase{"en_US", "- 5"}, NoNumberCase{"en_US", "$ 350.00"}, NoNumberCase{"en_US", "350.00 $"},
-    NoNumberCase{"en_US", "350.00$"}, NoNumberCase{"en_US", "$$5"}, NoNumberCase{"en_US", "$3 50"},
+    NoNumberCase{"en_US", "- 5"}, NoNumberCase{"en_US", "$  350.00"}, NoNumberCase{"en_US", "350.00  $"},
+    NoNumberCase{"en_US", "- $5"}, NoNumberCase{"en_US", "$$5"}, NoNumberCase{"en_US", "$3 50"},
     NoNumberCase{"en_US", "1,2,3"}, NoNumberCase{"en_US", "12,34"}, NoNumberCase{"en_US", "($-5.00)"},
     NoNumberCase{"en_US", "--5"}, NoNumberCase{"en_US", "-$-5"}, NoNumberCase{"en_US", "( 5.00)"},
-    NoNumberCase{"en_US", "5-"}, NoNumberCase{"en_US", "USD 350.00"}, NoNumberCase{"en_US", "$USD5"},
+    NoNumberCase{"en_US", "5-"}, NoNumberCase{"en_US", "USD 350.00 $"}, NoNumberCase{"en_US", "$USD5"},
     NoNumberCase{"de_DE", "\u20ac\u20ac5"}, NoNumberCase{"de_DE", "5 \u20ac\u20ac"},
-    NoNumberCase{"de_DE", "\u20ac5"}, NoNumberCase{"de_DE", "3 50"}, NoNumberCase{"de_DE", "- 5"},
+    NoNumberCase{"de_DE", "\u20ac5 \u20ac"}, NoNumberCase{"de_DE", "3 50"}, NoNumberCase{"de_DE", "- 5"},
     NoNumberCase{"de_DE", "1 234,5"}, NoNumberCase{"de_DE", "5,00 \u20ac \u20ac"},
     NoNumberCase{"de_DE", "5,00  \u20ac"}, NoNumberCase{"de_DE", "-5,00 EUR \u20ac"},
-    NoNumberCase{"fr_FR", "\u20ac\u20ac5"}, NoNumberCase{"fr_FR", "\u20ac5"}, NoNumberCase{"fr_FR", "5 \u20ac \u20ac"},
+    NoNumberCase{"fr_FR", "\u20ac\u20ac5"}, NoNumberCase{"fr_FR", "\u20ac 5 \u20ac"}, NoNumberCase{"fr_FR", "5 \u20ac \u20ac"},
     NoNumberCase{"fr_FR", "3 50"}, NoNumberCase{"fr_FR", "- 5"}, NoNumberCase{"fr_FR", "5,00\u20ac\u20ac"},
     NoNumberCase{"fr_FR", "1 2 3"}, NoNumberCase{"fr_FR", "(-5,00 \u20ac)"}));
+
+// Prices as the people of a region type them: read as they mean them, or no number where
+// they may mean either of two.
+struct PriceCase { const char *locale; const char *text; std::optional<double> expected; };
+
+void PrintTo(const PriceCase &c, std::ostream *os) { *os << c.locale << " \"" << c.text << '"'; }
+
+class TypedPrice : public ::testing::TestWithParam<PriceCase> {};
+
+TEST_P(TypedPrice, ReadsAsItsWriterMeantIt)
+{
+    const PriceCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    const auto value = LocaleNumber(QString::fromUtf8(c.text));
+    if (!c.expected) {
+        EXPECT_FALSE(value.has_value()) << "reads as " << *value;
+        return;
+    }
+    ASSERT_TRUE(value.has_value());
+    EXPECT_DOUBLE_EQ(*value, *c.expected);
+}
+
+const std::optional<double> NoNumber;
+
+INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::Values(
+    // Where "." groups, three digits after it are a group; where it is neither the decimal
+    // point nor the group separator, they may be either, and the start texts still read.
+    PriceCase{"es_ES", "1.500", 1500}, PriceCase{"es_ES", "2.300 \u20ac", 2300}, PriceCase{"de_DE", "1.500", 1500},
+    PriceCase{"it_IT", "1.000", 1000}, PriceCase{"es_ES", "1.000.000", 1000000}, PriceCase{"es_ES", "0.500", 0.5},
+    PriceCase{"fr_FR", "1.500", NoNumber}, PriceCase{"fr_FR", "1.000", NoNumber}, PriceCase{"fr_FR", "10.000", NoNumber},
+    PriceCase{"fr_FR", "1.500 \u20ac", NoNumber}, PriceCase{"pt_PT", "1.000", NoNumber},
+    PriceCase{"pt_PT", "10.000", NoNumber}, PriceCase{"pl_PL", "1.000", NoNumber}, PriceCase{"sv_SE", "1.000", NoNumber},
+    PriceCase{"ru_RU", "10.000", NoNumber}, PriceCase{"fr_FR", "-1.000", NoNumber}, PriceCase{"fr_FR", "0.500", NoNumber},
+    PriceCase{"de_CH", "1,500", NoNumber}, PriceCase{"fr_FR", "1.5", 1.5}, PriceCase{"fr_FR", "1.0000", 1},
+    PriceCase{"de_DE", "350.00", 350}, PriceCase{"de_DE", "4.75", 4.75}, PriceCase{"de_DE", "1.50", 1.5},
+    PriceCase{"en_US", "1.500", 1.5}, PriceCase{"de_CH", "1.500", 1.5},
+    // Separators in the locale's places, however short the leading group; not elsewhere.
+    PriceCase{"pl_PL", "1 000", 1000}, PriceCase{"pl_PL", "1 000,00 z\u0142", 1000}, PriceCase{"es_ES", "1.000,00 \u20ac", 1000},
+    PriceCase{"es_ES", "1.234,50", 1234.5}, PriceCase{"pt_PT", "1 000,00 \u20ac", 1000},
+    PriceCase{"pl_PL", "1\u00a0209\u00a0600,00\u00a0z\u0142", 1209600}, PriceCase{"es_ES", "-1.234,50", -1234.5},
+    PriceCase{"es_ES", "1209.600,00 \u20ac", 1209600}, PriceCase{"es_ES", "1234,5", 1234.5},
+    PriceCase{"es_ES", "1.23.456", NoNumber}, PriceCase{"es_ES", "1.000.00", NoNumber},
+    PriceCase{"pl_PL", "1 00 000", NoNumber}, PriceCase{"pl_PL", "1 0000", NoNumber},
+    // What a keyboard types for what the locale writes.
+    PriceCase{"de_CH", "1'000.00", 1000}, PriceCase{"de_CH", "1\u2019000.00", 1000},
+    PriceCase{"ja_JP", "\uff13\uff15\uff10", 350}, PriceCase{"ja_JP", "\u00a5350", 350}, PriceCase{"ja_JP", "\uffe5350", 350},
+    PriceCase{"zh_CN", "\uffe5350.00", 350}, PriceCase{"zh_CN", "\u00a5350.00", 350},
+    PriceCase{"ja_JP", "\uff11\uff0c\uff10\uff10\uff10", 1000}, PriceCase{"en_US", "3'50", NoNumber},
+    // The symbol or the code once, before or after the number, a blank between or not.
+    PriceCase{"de_CH", "CHF 350", 350}, PriceCase{"de_CH", "CHF350", 350}, PriceCase{"de_CH", "350 CHF", 350},
+    PriceCase{"de_DE", "EUR 350", 350}, PriceCase{"it_IT", "\u20ac 350,00", 350}, PriceCase{"it_IT", "\u20ac350,00", 350},
+    PriceCase{"es_ES", "\u20ac 1.500", 1500}, PriceCase{"pl_PL", "z\u0142 1 000", 1000},
+    // Nothing else loosens.
+    PriceCase{"en_US", "3 50", NoNumber}, PriceCase{"en_US", "$350.00$", NoNumber}, PriceCase{"en_US", "- 5", NoNumber},
+    PriceCase{"de_DE", "\u20ac\u20ac5", NoNumber}, PriceCase{"es_ES", "12abc", NoNumber},
+    PriceCase{"de_DE", "$350", NoNumber}, PriceCase{"de_CH", "CHF 350 CHF", NoNumber},
+    PriceCase{"de_DE", "EUR \u20ac 350", NoNumber}, PriceCase{"it_IT", "\u20ac  350,00", NoNumber},
+    // A number beyond the range of a double is a number.
+    PriceCase{"es_ES", "1E309", INFINITY}, PriceCase{"fr_FR", "-1E309 \u20ac", -INFINITY}));
+
+// The locales whose four-digit numbers go ungrouped, which Qt groups wrongly above them.
+class MinimumGroupingLocale : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(MinimumGroupingLocale, GroupsLongNumbersInFullAndReadsAShortLeadingGroup)
+{
+    const QLocale locale(QString::fromLatin1(GetParam()));
+    LocaleGuard guard{locale};
+    const QString group = locale.groupSeparator(), point = locale.decimalPoint();
+    const QString grouped = u'1' + group + QStringLiteral("209") + group + QStringLiteral("600");
+    EXPECT_TRUE(CurrencyText(1209.6).contains(QStringLiteral("1209") + point + QStringLiteral("60")))
+        << CurrencyText(1209.6).toStdString();
+    EXPECT_TRUE(CurrencyText(1209600).contains(grouped + point + QStringLiteral("00")))
+        << CurrencyText(1209600).toStdString();
+    EXPECT_EQ(MaskText(1209600, QString::fromLatin1(ResultMask)), grouped);
+    const QString thousand = u'1' + group + QStringLiteral("000") + point + QStringLiteral("00");
+    EXPECT_EQ(LocaleNumber(thousand), 1000.0) << thousand.toStdString();
+    EXPECT_EQ(LocaleNumber(CurrencyText(1209600)), 1209600.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, MinimumGroupingLocale,
+                         ::testing::Values("es_ES", "pl_PL", "pt_PT", "bg_BG", "et_EE", "lv_LV", "ka_GE", "be_BY",
+                                           "ru_UA", "sq_AL", "sq_MK"));
+
+struct AmountCase { const char *locale; double value; const char *expected; };
+
+void PrintTo(const AmountCase &c, std::ostream *os) { *os << c.locale << ' ' << c.value; }
+
+class CurrencyTextGrouping : public ::testing::TestWithParam<AmountCase> {};
+
+TEST_P(CurrencyTextGrouping, UsesTheLocalesDigitsAndGroupsAtEverySize)
+{
+    const AmountCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    EXPECT_EQ(CurrencyText(c.value), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, CurrencyTextGrouping, ::testing::Values(
+    AmountCase{"es_ES", 1209.6, "1209,60\u00a0\u20ac"}, AmountCase{"es_ES", 1209600, "1.209.600,00\u00a0\u20ac"},
+    AmountCase{"es_ES", 1.2096e15, "1.209.600.000.000.000,00\u00a0\u20ac"},
+    AmountCase{"pl_PL", 1209.6, "1209,60\u00a0z\u0142"}, AmountCase{"pl_PL", 1209600, "1\u00a0209\u00a0600,00\u00a0z\u0142"},
+    AmountCase{"pl_PL", 1.2096e15, "1\u00a0209\u00a0600\u00a0000\u00a0000\u00a0000,00\u00a0z\u0142"},
+    AmountCase{"pl_PL", -1209600, "(1\u00a0209\u00a0600,00\u00a0z\u0142)"},
+    AmountCase{"de_DE", 1209.6, "1.209,60\u00a0\u20ac"}, AmountCase{"de_DE", 1209600, "1.209.600,00\u00a0\u20ac"},
+    AmountCase{"de_DE", 1.2096e15, "1.209.600.000.000.000,00\u00a0\u20ac"},
+    AmountCase{"ar_EG", 1209.6, "\u0661\u066c\u0662\u0660\u0669\u066b\u0666\u0660\u00a0\u062c.\u0645.\u200f"},
+    AmountCase{"ar_EG", 1209600, "\u0661\u066c\u0662\u0660\u0669\u066c\u0666\u0660\u0660\u066b\u0660\u0660\u00a0\u062c.\u0645.\u200f"},
+    AmountCase{"ar_EG", 1.2096e15, "\u0661\u066c\u0662\u0660\u0669\u066c\u0666\u0660\u0660\u066c\u0660\u0660\u0660\u066c"
+                                   "\u0660\u0660\u0660\u066c\u0660\u0660\u0660\u066b\u0660\u0660\u00a0\u062c.\u0645.\u200f"},
+    AmountCase{"ar_EG", -1.2096e15, "\u061c-\u0661\u066c\u0662\u0660\u0669\u066c\u0666\u0660\u0660\u066c\u0660\u0660\u0660\u066c"
+                                    "\u0660\u0660\u0660\u066c\u0660\u0660\u0660\u066b\u0660\u0660\u00a0\u062c.\u0645.\u200f"},
+    AmountCase{"en_IN", 1209.6, "\u20b91,209.60"}, AmountCase{"en_IN", 1209600, "\u20b912,09,600.00"},
+    AmountCase{"en_IN", 1.2096e15, "\u20b91,20,96,00,00,00,00,000.00"}));
+
+class MaskTextDigits : public ::testing::TestWithParam<AmountCase> {};
+
+TEST_P(MaskTextDigits, DropsTheLocalesOwnZerosAndGroupsAsItGroups)
+{
+    const AmountCase c = GetParam();
+    LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
+    EXPECT_EQ(MaskText(c.value, QString::fromLatin1(ResultMask)), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MaskTextDigits, ::testing::Values(
+    AmountCase{"ar_EG", 2.5, "\u0662\u066b\u0665"}, AmountCase{"fa_IR", 2.5, "\u06f2\u066b\u06f5"},
+    AmountCase{"mr_IN", 2.5, "\u0968.\u096b"}, AmountCase{"ar_EG", 12, "\u0661\u0662"},
+    AmountCase{"ar_EG", 0.0001, "\u0660\u066b\u0660\u0660\u0660\u0661"}, AmountCase{"mr_IN", 1209600, "\u0967\u0968,\u0966\u096f,\u096c\u0966\u0966"},
+    AmountCase{"es_ES", 1209600, "1.209.600"}, AmountCase{"es_ES", 1234.5, "1234,5"},
+    AmountCase{"pl_PL", -1209600.25, "-1\u00a0209\u00a0600,25"}));
 
 TEST(CurrencyText, UsesTheUsersCurrencyForm)
 {

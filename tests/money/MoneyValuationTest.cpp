@@ -119,6 +119,9 @@ INSTANTIATE_TEST_SUITE_P(Faults, CoinValueFaults, ::testing::Values(
     CoinFaultCase{"unreadable price wins over a huge multiple", OldTestament::Shekel, "", "1E999",
                   Input::Price, false},
     CoinFaultCase{"price x ounces beyond a double", OldTestament::Talent, "1E308", "1", Input::Price, true},
+    CoinFaultCase{"price itself beyond a double", OldTestament::Shekel, "1E309", "1", Input::Price, true},
+    CoinFaultCase{"negative price beyond a double", OldTestament::Shekel, "-$1E309", "1", Input::Price, true},
+    CoinFaultCase{"price beyond a double, zero multiple", OldTestament::Shekel, "1E999", "0", Input::Price, true},
     CoinFaultCase{"the largest double held to 15 digits", 1.0, "1.7976931348623157E308", "1", Input::Price, true},
     CoinFaultCase{"infinite multiple", OldTestament::Shekel, "$350.00", "1E999", Input::Multiple, true},
     CoinFaultCase{"zero price times an infinite multiple", OldTestament::Shekel, "0", "1E999",
@@ -165,12 +168,23 @@ INSTANTIATE_TEST_SUITE_P(Coins, FixedCoinValueTest, ::testing::Values(
 
 TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
 {
-    for (const char *multiple : {"", " ", "abc", "2abc", "1E999"}) {
+    for (const char *multiple : {"", " ", "abc", "2abc"}) {
         const CoinResult result = FixedCoinValue(Farthing, QString::fromUtf8(multiple));
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << '"' << multiple << '"';
         EXPECT_EQ(fault->input, CoinFault::Input::Multiple);
         EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
+    }
+}
+
+TEST(FixedCoinValue, AMultipleBeyondADoubleIsTooLarge)
+{
+    for (const char *multiple : {"1E999", "-1E309"}) {
+        const CoinResult result = FixedCoinValue(Farthing, QString::fromUtf8(multiple));
+        const auto *fault = std::get_if<CoinFault>(&result);
+        ASSERT_NE(fault, nullptr) << multiple;
+        EXPECT_EQ(fault->input, CoinFault::Input::Multiple);
+        EXPECT_EQ(fault->message, catalog::TooLargeMessage);
     }
 }
 
@@ -266,6 +280,7 @@ TEST_P(PanelSummary, WritesEveryCoinInRunOrderAndTheWholeSummary)
 }
 
 const QString E = QStringLiteral("\u00a0\u20ac");
+const QString Z = QStringLiteral("\u00a0z\u0142");
 
 INSTANTIATE_TEST_SUITE_P(Panels, PanelSummary, ::testing::Values(
     PanelCase{"Old Testament at the start texts", "en_US", false, {"$350.00", "$4.75", "1"},
@@ -286,6 +301,19 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelSummary, ::testing::Values(
                "MINA - Silver =  95,76" + E + "  U.S. Dollars", "MINA - Gold =  7.056,00" + E + "  U.S. Dollars",
                "TALENT - Silver =  2.872,80" + E + "  U.S. Dollars",
                "TALENT - Gold =  211.680,00" + E + "  U.S. Dollars"}},
+    // Prices typed as the region writes them, and amounts grouped as it groups them: a
+    // four-digit amount stays ungrouped where the region writes it so.
+    PanelCase{"Old Testament, Spanish prices with gold at 2.000", "es_ES", false, {"2.000", "4,75", "1"},
+              {"SHECKEL - Silver =  1,91" + E + "  U.S. Dollars", "SHECKEL - Gold =  806,00" + E + "  U.S. Dollars",
+               "MINA - Silver =  95,76" + E + "  U.S. Dollars", "MINA - Gold =  40.320,00" + E + "  U.S. Dollars",
+               "TALENT - Silver =  2872,80" + E + "  U.S. Dollars",
+               "TALENT - Gold =  1.209.600,00" + E + "  U.S. Dollars"}},
+    PanelCase{"Old Testament, Polish prices with gold at 2 000", "pl_PL", false, {"2 000", "4,75 z\u0142", "1"},
+              {"SHECKEL - Silver =  1,91" + Z + "  U.S. Dollars", "SHECKEL - Gold =  806,00" + Z + "  U.S. Dollars",
+               "MINA - Silver =  95,76" + Z + "  U.S. Dollars",
+               "MINA - Gold =  40\u00a0320,00" + Z + "  U.S. Dollars",
+               "TALENT - Silver =  2872,80" + Z + "  U.S. Dollars",
+               "TALENT - Gold =  1\u00a0209\u00a0600,00" + Z + "  U.S. Dollars"}},
     PanelCase{"New Testament at the start texts", "en_US", true, {"350.00", "4.75", "1"},
               {"FARTHING = Approximately  $0.04", "MITE = Approximately  $0.02", "PENNY = Approximately  $0.05",
                "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  $94.50",
@@ -385,6 +413,7 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelFailure, ::testing::Values(
                 false},
     FailureCase{"OT both prices empty: the first run's box", false, {"", "", "1"}, 0, PanelInput::Silver, false},
     FailureCase{"OT gold mina beyond a double", false, {"1E308", "$4.75", "1"}, 3, PanelInput::Gold, true},
+    FailureCase{"OT gold price beyond a double", false, {"1E309", "$4.75", "1"}, 1, PanelInput::Gold, true},
     FailureCase{"OT infinite multiple", false, {"$350.00", "$4.75", "1E999"}, 0, PanelInput::Multiple, true},
     FailureCase{"NT silver empty", true, {"350.00", "", "1"}, 0, PanelInput::Silver, false},
     FailureCase{"NT gold empty: after the bekah and the silver drachma", true, {"", "4.75", "1"}, 2,
