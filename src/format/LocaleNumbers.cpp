@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -24,7 +25,8 @@ QString Typed(const QString &text)
             continue;
         if (c == u'\u2019')
             t += u'\'';
-        else if (const auto tag = c.decompositionTag(); tag == QChar::Wide || tag == QChar::Narrow || tag == QChar::NoBreak)
+        else if (const auto tag = c.decompositionTag();
+                 tag == QChar::Wide || tag == QChar::Narrow || tag == QChar::NoBreak)
             t += c.decomposition();
         else
             t += c;
@@ -93,9 +95,9 @@ struct Digits
 // bg_BG, which group four-digit numbers not at all but longer ones in full: toString and
 // toCurrencyString merge a leading group shorter than that minimum into the next
 // ("1209.600,00" for 1.209.600,00), and toDouble refuses such a leading group ("1.000,00").
-// Qt's places of the separators are right; so the numbers are written without them and
-// grouped here, and a number Qt refuses is read again without separators that stand in the
-// locale's places. This can go once Qt groups these locales correctly.
+// Qt's group sizes are right; so the numbers are written without separators and grouped
+// here, and a number Qt refuses is read again without separators that stand in the locale's
+// places. This can go once Qt groups these locales correctly.
 struct Grouping
 {
     QString separator;
@@ -247,6 +249,12 @@ QList<CurrencyForm> CurrencyForms(const QLocale &locale)
 {
     QList<CurrencyForm> forms, bare;
     QStringList symbols;
+    auto addSigned = [&locale](QList<CurrencyForm> &list, const CurrencyForm &f) {
+        Add(list, f);
+        if (!f.negative)
+            for (const QString &minus : {Unmarked(locale.negativeSign()), QStringLiteral("-")})
+                Add(list, {minus + f.before, f.after, true});
+    };
     // CurrencyText writes the first, whether or not the locale has a symbol.
     for (const QString &symbol : {locale.currencySymbol(), locale.currencySymbol(QLocale::CurrencyIsoCode)}) {
         const QString shown = Unmarked(symbol);
@@ -264,18 +272,11 @@ QList<CurrencyForm> CurrencyForms(const QLocale &locale)
                 ? form
                 : CurrencyForm{WithoutSymbol(form.before, shown, true),
                                WithoutSymbol(form.after, shown, false), negative};
-            for (const CurrencyForm &f : {form, without}) {
-                Add(forms, f);
-                if (!negative)
-                    for (const QString &minus : {Unmarked(locale.negativeSign()), QStringLiteral("-")})
-                        Add(forms, {minus + f.before, f.after, true});
-            }
-            if (shown.isEmpty())
-                continue; // Qt wrote the code in place of the missing symbol: no bare form here
-            Add(bare, without);
-            if (!negative)
-                for (const QString &minus : {Unmarked(locale.negativeSign()), QStringLiteral("-")})
-                    Add(bare, {minus + without.before, without.after, true});
+            for (const CurrencyForm &f : {form, without})
+                addSigned(forms, f);
+            // Where the locale has no symbol, Qt wrote the code in its place: no bare form.
+            if (!shown.isEmpty())
+                addSigned(bare, without);
         }
     }
     for (const CurrencyForm &b : bare) {
@@ -312,12 +313,17 @@ struct Conventions
     QList<CurrencyForm> forms;
 };
 
+// The program keeps one locale; tests and fuzzers switch among a few.
 const Conventions &ConventionsOf(const QLocale &locale)
 {
-    static std::unique_ptr<Conventions> last;
-    if (!last || last->locale != locale)
-        last = std::make_unique<Conventions>(locale);
-    return *last;
+    static std::vector<std::unique_ptr<Conventions>> known;
+    for (const auto &c : known)
+        if (c->locale == locale)
+            return *c;
+    if (known.size() == 8)
+        known.erase(known.begin());
+    known.push_back(std::make_unique<Conventions>(locale));
+    return *known.back();
 }
 
 // Qt's reading: the value; an infinity of its sign for a number beyond the range of a double,
@@ -410,9 +416,6 @@ std::optional<double> ReadAs(const CurrencyForm &form, const QString &t, const C
     return form.negative ? -*value : *value;
 }
 
-// The locale's zero digit n times.
-QString Zeros(const Conventions &c, qsizetype n) { return c.zero.repeated(n); }
-
 } // namespace
 
 std::optional<double> LocaleNumber(const QString &text)
@@ -442,8 +445,8 @@ QString CurrencyText(double value)
     } else {
         // Qt would write every binary digit of so large a double; show its 15 digits, then zeros.
         const auto [fifteen, exponent] = DigitsOf(rounded);
-        number = c.plain.toString(fifteen.toLongLong()) + Zeros(c, exponent - 14) + c.locale.decimalPoint()
-            + Zeros(c, 2);
+        number = c.plain.toString(fifteen.toLongLong()) + c.zero.repeated(exponent - 14)
+            + c.locale.decimalPoint() + c.zero.repeated(2);
     }
     // The user's currency form around the number, taken from the form of one unit.
     const CurrencySides &sides = rounded < 0 ? c.negative : c.positive;
