@@ -14,7 +14,7 @@
 
 #include "about/Dialog.h"
 #include "catalog/ConverterButtons.h"
-#include "catalog/MeasurementTypes.h"
+#include "catalog/Routing.h"
 #include "catalog/Messages.h"
 #include "catalog/UnitNames.h"
 #include "catalog/WindowTexts.h"
@@ -332,7 +332,7 @@ void frmRound::Form_Load()
     Frame5->hide();
     FrameTime->hide();
     Text4->hide();
-    Combo1->appendItems(measure::MeasurementTypeNames());
+    Combo1->appendItems(catalog::MeasurementTypeNames());
     txtGold->setText(CurrencyText(LocaleNumber(txtGold->text()).value_or(0.0)));
     txtSilver->setText(CurrencyText(LocaleNumber(txtSilver->text()).value_or(0.0)));
 }

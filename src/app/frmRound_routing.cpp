@@ -37,7 +37,7 @@ QWidget *PaneOf(const frmRound &w, catalog::Pane pane)
 
 void frmRound::Combo1_Click()
 {
-    const auto apply = [this](const auto &step) {
+    const auto apply = [this](const catalog::TypeRow &row, const auto &step) {
         using Step = std::decay_t<decltype(step)>;
         namespace step_ = catalog::step;
         if constexpr (std::is_same_v<Step, step_::Show>) {
@@ -48,8 +48,8 @@ void frmRound::Combo1_Click()
             // The placeholders first: adding items leaves the edit text as it is.
             Combo2->setText(unit::ConvertFrom);
             Combo3->setText(unit::ConvertTo);
-            Combo2->appendItems(step.fromUnits);
-            Combo3->appendItems(step.toUnits);
+            Combo2->appendItems(row.lists.fromUnits);
+            Combo3->appendItems(row.lists.ToUnits());
         } else if constexpr (std::is_same_v<Step, step_::FillTimeList>) {
             ComboTime->removeItems();
             ComboTime->appendItems(step.items);
@@ -67,13 +67,13 @@ void frmRound::Combo1_Click()
 
     // Every row is compared, each time with the list's text as it stands.
     for (const catalog::TypeRow &row : catalog::TypeRouting())
-        if (Combo1->text() == row.type)
+        if (Combo1->text() == row.name)
             for (const catalog::TypeStep &step : row.steps)
-                std::visit(apply, step);
+                std::visit([&](const auto &s) { apply(row, s); }, step);
 
     // The button steps run after the whole row, its focus move included.
     for (const catalog::ButtonStep &step : catalog::ButtonSteps())
-        if (Combo1->text() == step.type)
+        if (Combo1->text() == step.name)
             ShowOnlyButton(ButtonFor(step.button));
 }
 

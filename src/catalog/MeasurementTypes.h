@@ -1,7 +1,8 @@
 #pragma once
-// The eleven measurement types, written once, and their order in the type list.
+// The eleven measurement types: the names the type list offers, written once, and the key
+// the program knows each type by. Only the type list's text is compared with a name; each
+// type's row in the routing (Routing.h) holds the rest of what it is.
 #include <QString>
-#include <QStringList>
 
 namespace measure {
 
@@ -17,11 +18,23 @@ inline const QString MoneyNT = QStringLiteral("Money Values New Testament");
 inline const QString Time = QStringLiteral("Time");
 inline const QString Area = QStringLiteral("Area Measures");
 
-// The order in which the type list offers them.
-inline QStringList MeasurementTypeNames()
-{
-    return {Linear, WeightsOT, WeightsNT, LiquidOT, DryOT, DryAndLiquidNT,
-            RomanCapacity, MoneyOT, MoneyNT, Time, Area};
-}
-
 } // namespace measure
+
+namespace catalog {
+
+// In the order the type list offers them.
+enum class MeasurementType {
+    Linear,
+    WeightsOT,
+    WeightsNT,
+    LiquidOT,
+    DryOT,
+    DryAndLiquidNT,
+    RomanCapacity,
+    MoneyOT,
+    MoneyNT,
+    Time,
+    Area,
+};
+
+} // namespace catalog

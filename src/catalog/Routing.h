@@ -9,19 +9,9 @@
 #include <QStringList>
 
 #include "catalog/ConverterButtons.h"
+#include "catalog/MeasurementTypes.h"
 
 namespace catalog {
-
-// ---- Measurement types
-
-struct MeasurementType
-{
-    QString name;
-    std::optional<ConverterButton> buttonStep; // made the one visible after the type's row
-};
-
-// The eleven types in the order their rows are compared (not the order of the type list).
-QList<MeasurementType> MeasurementTypes();
 
 // ---- Type routing
 
@@ -40,11 +30,9 @@ struct WriteNote
     NotesBox box;
     QString text;
 };
-// Writes "Convert From" and "Convert To" into the unit boxes, then appends the lists.
+// Writes "Convert From" and "Convert To" into the unit boxes, then appends the row's lists.
 struct FillUnitLists
 {
-    QStringList fromUnits;
-    QStringList toUnits;
 };
 // Replaces the items of the time list; its edit text stays.
 struct FillTimeList
@@ -63,23 +51,44 @@ struct ShowDefaultValuesNotice
 using TypeStep = std::variant<step::Show, step::WriteNote, step::FillUnitLists,
                               step::FillTimeList, step::FocusAmount, step::ShowDefaultValuesNotice>;
 
-struct TypeRow
+// What a type's unit boxes offer: its from-units, and as to-units its modern units, then
+// (for all but the area type) its from-units again.
+struct UnitLists
 {
-    QString type;
-    QList<TypeStep> steps; // applied in this order
+    QStringList fromUnits;
+    QStringList modernUnits;
+    bool toListRepeatsFromUnits = true;
+
+    QStringList ToUnits() const;
 };
 
-// One row per type, in the order of MeasurementTypes().
-QList<TypeRow> TypeRouting();
+// Everything a measurement type is: its name, what choosing it does, its lists.
+struct TypeRow
+{
+    MeasurementType type;
+    QString name;          // as the type list offers it, and compared with the list's text
+    QList<TypeStep> steps; // its panels, note and lists, applied in this order
+    UnitLists lists;       // none for a type without lists
+    std::optional<ConverterButton> buttonStep; // made the one visible after all the rows
+};
+
+// One row per type, in the order the rows are compared (not the order of the type list).
+const QList<TypeRow> &TypeRouting();
+
+// A type's own row.
+const TypeRow &RowOf(MeasurementType type);
+
+// The names, in the order of the type list.
+QStringList MeasurementTypeNames();
 
 struct ButtonStep
 {
-    QString type;
+    QString name; // of the type
     ConverterButton button;
 };
 
-// Compared after all the rows, in this order: the types whose row leaves one converter
-// button answering.
+// Compared after all the rows, in the rows' order: the types whose row leaves one
+// converter button answering.
 QList<ButtonStep> ButtonSteps();
 
 // ---- Unit routing
@@ -95,6 +104,11 @@ struct UnitRow
 
 // The 32 from-units that route, in the order they are compared. The other list items
 // change nothing: the button the type made visible serves them.
-QList<UnitRow> UnitRouting();
+const QList<UnitRow> &UnitRouting();
+
+// The button that choosing the from-unit makes the visible one, as the last of its rows
+// that names one says; none for a unit whose type's button serves it. The length
+// converters serve the units that name their button.
+std::optional<ConverterButton> RoutedButton(const QString &fromUnit);
 
 } // namespace catalog

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "catalog/MeasurementTypes.h"
+#include "catalog/Routing.h"
 #include "catalog/UnitNames.h"
 #include "support/TestNames.h"
 #include "support/Window.h"
@@ -110,8 +111,8 @@ std::vector<PanelState> PanelStates()
 {
     std::vector<PanelState> states{{"Start", QString()}};
     static std::vector<std::string> names; // the names must outlive the cases
-    names.reserve(measure::MeasurementTypeNames().size());
-    for (const QString &type : measure::MeasurementTypeNames()) {
+    names.reserve(catalog::MeasurementTypeNames().size());
+    for (const QString &type : catalog::MeasurementTypeNames()) {
         names.push_back(LettersAndDigits(type.toStdString()));
         states.push_back({names.back().c_str(), type});
     }

@@ -4,35 +4,24 @@
 #include "catalog/UnitNames.h"
 #include "convert/linear/CubitNote.h"
 #include "convert/Converters.h"
-#include "convert/linear/LengthConverters.h"
+#include "support/RoutingFacts.h"
 #include "support/Window.h"
 
 namespace {
 
 using convert::linear::CubitNote;
 
-const char *const kLengthButtons[] = {"Command1", "Command31", "Command41", "Command51",
-                                      "Command6", "Command7",  "Command8"};
-
-// The button that serves each linear from-unit.
+// The design name of the button that serves a linear from-unit.
 const char *ButtonOf(const QString &from)
 {
-    using namespace unit;
-    const QList<std::pair<const char *, QStringList>> groups{
-        {"Command1", {Finger, Handbreath, CubitEgyptian}},
-        {"Command31", {Span, CubitRomanNT, RomanMile}},
-        {"Command41", {CubitHebrewLong, CubitBabylonRoyal, Pace}},
-        {"Command51", {CubitHebrewOT, CubitEzekiels, CubitRoyalEgyptian}},
-        {"Command6", {Fathom, Reed, FurlongStadion}},
-        {"Command7", {SabbathDaysJourney, ALittleWay, DaysJourneyInCompany}},
-        {"Command8", {DaysJourneyAlone, GreekFeet, RomanFeet}},
-    };
-    for (const auto &[button, units] : groups)
-        if (units.contains(from))
-            return button;
+    if (const auto button = LengthButtonOf(from))
+        return ButtonName(*button);
     ADD_FAILURE() << "no button for " << from.toStdString();
     return "Command13";
 }
+
+QStringList LinearFrom() { return catalog::FromUnitList(catalog::MeasurementType::Linear); }
+QStringList LinearTo() { return catalog::ToUnitList(catalog::MeasurementType::Linear); }
 
 // The length buttons clicked where the user sees them, with the panel shown and only the
 // chosen button at the spot, as choosing a from-unit leaves it.
@@ -65,15 +54,10 @@ protected:
 // Every one of the 21 x 28 pairs answers through its own button.
 TEST_F(LengthWindow, ConvertsEveryPairThroughItsOwnButton)
 {
-    for (const QString &from : catalog::FromUnitList(measure::Linear)) {
+    for (const QString &from : LinearFrom()) {
         Arm(ButtonOf(from));
-        const catalog::ConverterButton own = [&] {
-            for (catalog::ConverterButton b : convert::linear::LengthButtons)
-                if (convert::linear::FromUnitsOf(b).contains(from))
-                    return b;
-            return catalog::ConverterButton::Command13;
-        }();
-        for (const QString &to : catalog::ToUnitList(measure::Linear)) {
+        const catalog::ConverterButton own = LengthButtonOf(from).value_or(catalog::ConverterButton::Command13);
+        for (const QString &to : LinearTo()) {
             Box("Text2")->setText(QStringLiteral("an earlier sentence"));
             QuickConvert(QStringLiteral("2"), from, to);
             const convert::ClickOutcome expected =
@@ -94,11 +78,11 @@ TEST_F(LengthChoices, ConvertEveryPairThroughTheButtonTheChoiceShows)
 {
     Pick("Combo1", measure::Linear);
     Line("Text1")->setText(QStringLiteral("7"));
-    for (const QString &from : catalog::FromUnitList(measure::Linear)) {
+    for (const QString &from : LinearFrom()) {
         Pick("Combo2", from);
         ASSERT_NE(ButtonAtConvertSpot(), nullptr) << from.toStdString();
         EXPECT_EQ(ButtonAtConvertSpot(), Button(ButtonOf(from))) << from.toStdString();
-        for (const QString &to : catalog::ToUnitList(measure::Linear)) {
+        for (const QString &to : LinearTo()) {
             Pick("Combo3", to);
             ClickConvert();
             EXPECT_TRUE(Box("Text2")->text().startsWith(QStringLiteral("7  ") + from + QStringLiteral("  =  ")))
@@ -130,7 +114,8 @@ TEST_F(LengthWindow, AnotherLengthButtonConvertsNothing)
     using namespace unit;
     for (const QString &from : {Finger, CubitEgyptian, Span, RomanMile, Pace, CubitEzekiels, Reed,
                                 ALittleWay, DaysJourneyAlone, RomanFeet}) {
-        for (const char *button : kLengthButtons) {
+        for (const catalog::ConverterButton length : LengthButtons()) {
+            const char *button = ButtonName(length);
             if (QString::fromLatin1(button) == QString::fromLatin1(ButtonOf(from)))
                 continue;
             Arm(button);

@@ -3,6 +3,7 @@
 #include "catalog/Hours.h"
 #include "catalog/TypeNotes.h"
 #include "catalog/UnitLists.h"
+#include "support/RoutingFacts.h"
 #include "support/TestNames.h"
 #include "support/Window.h"
 
@@ -63,8 +64,8 @@ TEST_P(EveryType, SwitchesThePanelAreaFillsTheListsAndNotes)
     EXPECT_EQ(Box("Text6")->text(), QStringLiteral("an earlier verse"));
     EXPECT_EQ(Line("Text1")->text(), QStringLiteral("1"));
 
-    EXPECT_EQ(ItemsOf(List("Combo2")), catalog::FromUnitList(type));
-    EXPECT_EQ(ItemsOf(List("Combo3")), catalog::ToUnitList(type));
+    EXPECT_EQ(ItemsOf(List("Combo2")), FromUnitsNamed(type));
+    EXPECT_EQ(ItemsOf(List("Combo3")), ToUnitsNamed(type));
     EXPECT_EQ(List("Combo2")->text(), c.lists ? QStringLiteral("Convert From") : QString());
     EXPECT_EQ(List("Combo3")->text(), c.lists ? QStringLiteral("Convert To") : QString());
     EXPECT_EQ(ItemsOf(List("ComboTime")), type == "Time" ? catalog::TimeItems() : QStringList());
@@ -194,8 +195,8 @@ TEST_F(TypeChoice, TheSameTypeAgainRebuildsTheListsAndEmptiesTheSentence)
     EXPECT_EQ(Box("Text2")->text(), QString());
     EXPECT_EQ(List("Combo2")->text(), QStringLiteral("Convert From"));
     EXPECT_EQ(List("Combo3")->text(), QStringLiteral("Convert To"));
-    EXPECT_EQ(ItemsOf(List("Combo2")), catalog::FromUnitList("Dry Measure Old Testament"));
-    EXPECT_EQ(ItemsOf(List("Combo3")), catalog::ToUnitList("Dry Measure Old Testament"));
+    EXPECT_EQ(ItemsOf(List("Combo2")), FromUnitsNamed("Dry Measure Old Testament"));
+    EXPECT_EQ(ItemsOf(List("Combo3")), ToUnitsNamed("Dry Measure Old Testament"));
 }
 
 TEST_F(TypeChoice, AfterAListTypeTheOtherTypesLeaveTheUnitBoxesBlank)

@@ -123,8 +123,8 @@ protected:
     static QStringList UnitNamePool()
     {
         QStringList names{unit::ConvertFrom, unit::ConvertTo, unit::Quarts};
-        for (const QString &type : measure::MeasurementTypeNames())
-            names << catalog::FromUnitList(type) << catalog::ToUnitList(type);
+        for (const catalog::TypeRow &type : catalog::TypeRouting())
+            names << catalog::FromUnitList(type.type) << catalog::ToUnitList(type.type);
         for (const catalog::UnitRow &row : catalog::UnitRouting())
             names << row.unit;
         names.removeDuplicates();
@@ -261,7 +261,7 @@ protected:
         const QString type = List("Combo1")->text();
         typePicked_ = true;
         for (const catalog::ButtonStep &step : catalog::ButtonSteps())
-            if (step.type == type)
+            if (step.name == type)
                 expectButton_ = step.button;
         expectDefaultsNotice_ = type == measure::MoneyOT || type == measure::MoneyNT;
         return described;

@@ -43,20 +43,34 @@ const struct
 TEST(MeasurementTypes, AreComparedInTheirOwnOrderWithTheirButtonStep)
 {
     const auto &expected = TypesInComparedOrder;
-    const QList<MeasurementType> types = MeasurementTypes();
-    ASSERT_EQ(types.size(), std::size(expected));
-    for (qsizetype i = 0; i < types.size(); ++i) {
-        EXPECT_EQ(types[i].name, QString::fromUtf8(expected[i].name)) << i;
-        EXPECT_EQ(types[i].buttonStep, expected[i].button) << expected[i].name;
+    const QList<TypeRow> &rows = TypeRouting();
+    ASSERT_EQ(rows.size(), std::size(expected));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].name, QString::fromUtf8(expected[i].name)) << i;
+        EXPECT_EQ(rows[i].buttonStep, expected[i].button) << expected[i].name;
     }
     // The same eleven names as the type list offers.
     QStringList names;
-    for (const MeasurementType &t : types)
-        names << t.name;
-    QStringList listed = measure::MeasurementTypeNames();
+    for (const TypeRow &row : rows)
+        names << row.name;
+    QStringList listed = MeasurementTypeNames();
     names.sort();
     listed.sort();
     EXPECT_EQ(names, listed);
+}
+
+// Each type has one row, found by its key.
+TEST(TypeRouting, HasOneRowPerType)
+{
+    std::set<MeasurementType> seen;
+    for (const TypeRow &row : TypeRouting()) {
+        EXPECT_TRUE(seen.insert(row.type).second) << row.name.toStdString();
+        EXPECT_EQ(&RowOf(row.type), &row) << row.name.toStdString();
+    }
+    EXPECT_EQ(seen.size(), std::size(TypesInComparedOrder));
+    // The type list offers them in the order of their keys.
+    EXPECT_EQ(MeasurementTypeNames().first(), RowOf(MeasurementType::Linear).name);
+    EXPECT_EQ(MeasurementTypeNames().last(), RowOf(MeasurementType::Area).name);
 }
 
 // The types of the converter panel; the time, informational and money types have no lists.
@@ -64,9 +78,9 @@ TEST(MeasurementTypes, HaveListsExactlyWhenTheyConvertUnits)
 {
     const QStringList listTypes = {measure::Area, measure::Linear, measure::WeightsOT, measure::WeightsNT,
                                    measure::LiquidOT, measure::DryOT};
-    for (const MeasurementType &t : MeasurementTypes()) {
-        EXPECT_EQ(!FromUnitList(t.name).isEmpty(), listTypes.contains(t.name)) << t.name.toStdString();
-        EXPECT_EQ(!ToUnitList(t.name).isEmpty(), listTypes.contains(t.name)) << t.name.toStdString();
+    for (const TypeRow &t : TypeRouting()) {
+        EXPECT_EQ(!FromUnitList(t.type).isEmpty(), listTypes.contains(t.name)) << t.name.toStdString();
+        EXPECT_EQ(!ToUnitList(t.type).isEmpty(), listTypes.contains(t.name)) << t.name.toStdString();
     }
 }
 
@@ -81,7 +95,7 @@ TEST(ButtonSteps, FollowTheRowsForTheWeightLiquidDryAndInformationalTypes)
     ASSERT_EQ(expected.size(), 6u);
     ASSERT_EQ(steps.size(), std::size(expected));
     for (qsizetype i = 0; i < steps.size(); ++i) {
-        EXPECT_EQ(steps[i].type, expected[i].first);
+        EXPECT_EQ(steps[i].name, expected[i].first);
         EXPECT_EQ(steps[i].button, expected[i].second) << expected[i].first.toStdString();
     }
 }
@@ -92,7 +106,7 @@ struct RowEffect
     std::map<Pane, int> times;  // how often each pane is set
     std::map<Pane, bool> shown; // as the row leaves it
     std::optional<QString> text4, text5;
-    std::optional<step::FillUnitLists> lists;
+    bool lists = false;
     std::optional<QStringList> timeItems;
     bool focusesAmount = false;
     bool focusAfterConverterPanelShown = false;
@@ -110,8 +124,8 @@ RowEffect Fold(const TypeRow &row)
             e.shown[show->pane] = show->shown;
         } else if (const auto *note = std::get_if<step::WriteNote>(&s)) {
             (note->box == NotesBox::Text4 ? e.text4 : e.text5) = note->text;
-        } else if (const auto *lists = std::get_if<step::FillUnitLists>(&s)) {
-            e.lists = *lists;
+        } else if (std::holds_alternative<step::FillUnitLists>(s)) {
+            e.lists = true;
         } else if (const auto *time = std::get_if<step::FillTimeList>(&s)) {
             e.timeItems = time->items;
         } else if (std::holds_alternative<step::FocusAmount>(s)) {
@@ -148,7 +162,7 @@ TEST_P(TypeRowEffect, LeavesThePanelAreaAsItsTypeWants)
     const RowCase &c = GetParam();
     std::optional<TypeRow> row;
     for (const TypeRow &r : TypeRouting())
-        if (r.type == QString::fromUtf8(c.type))
+        if (r.name == QString::fromUtf8(c.type))
             row = r;
     ASSERT_TRUE(row);
     RowEffect e = Fold(*row);
@@ -165,11 +179,9 @@ TEST_P(TypeRowEffect, LeavesThePanelAreaAsItsTypeWants)
 
     EXPECT_EQ(e.text5, c.text5 ? std::optional<QString>(c.text5()) : std::nullopt);
     EXPECT_EQ(e.text4, c.text4 ? std::optional<QString>(c.text4()) : std::nullopt);
-    ASSERT_EQ(e.lists.has_value(), c.lists);
-    if (e.lists) {
-        EXPECT_EQ(e.lists->fromUnits, FromUnitList(row->type));
-        EXPECT_EQ(e.lists->toUnits, ToUnitList(row->type));
-    }
+    // A row fills the unit boxes exactly when its type has lists to fill them with.
+    EXPECT_EQ(e.lists, c.lists);
+    EXPECT_EQ(!FromUnitList(row->type).isEmpty(), c.lists);
     ASSERT_EQ(e.timeItems.has_value(), c.timeList);
     if (e.timeItems) {
         EXPECT_EQ(*e.timeItems, TimeItems());
@@ -198,15 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Roman Capacity Measures", Pane::Text4, nullptr, RomanTable, false, false, false, false},
         RowCase{"Money Values Old Testament", Pane::Frame4, MoneyNoteOT, nullptr, false, false, false, true},
         RowCase{"Money Values New Testament", Pane::Frame5, MoneyNoteNT, nullptr, false, false, false, true}));
-
-TEST(TypeRouting, HasOneRowPerTypeInComparisonOrder)
-{
-    const QList<TypeRow> rows = TypeRouting();
-    const QList<MeasurementType> types = MeasurementTypes();
-    ASSERT_EQ(rows.size(), types.size());
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        EXPECT_EQ(rows[i].type, types[i].name);
-}
 
 struct UnitCase
 {
@@ -270,8 +273,8 @@ TEST(UnitRouting, RoutesTheThirtyTwoUnitsInTableOrder)
 TEST(UnitRouting, KeysAreDistinctAndEachIsAListedFromUnit)
 {
     QStringList listed;
-    for (const MeasurementType &t : MeasurementTypes())
-        listed += FromUnitList(t.name);
+    for (const TypeRow &t : TypeRouting())
+        listed += FromUnitList(t.type);
     std::set<QString> keys;
     for (const UnitRow &row : UnitRouting()) {
         EXPECT_TRUE(keys.insert(row.unit).second) << "twice: " << row.unit.toStdString();
@@ -285,6 +288,19 @@ TEST(UnitRouting, KeysAreDistinctAndEachIsAListedFromUnit)
     EXPECT_EQ(unrouted, (QStringList{"Gerah", "Bekah", "Pim", "Shekel", "Mina", "Talent",
                                      "Pound (Roman Litra)", "Talent", "Homer(Kor)", "Cor(Kor)"}));
     EXPECT_FALSE(keys.count("Convert From"));
+}
+
+// The button a from-unit's row makes visible, which is also the length converter that
+// serves it; a unit without one keeps its type's button.
+TEST(UnitRouting, NamesTheButtonOfARoutedUnitOnly)
+{
+    EXPECT_EQ(RoutedButton("Finger"), Command1);
+    EXPECT_EQ(RoutedButton("Roman Mile"), Command31);
+    EXPECT_EQ(RoutedButton("Acre"), Command11);
+    EXPECT_EQ(RoutedButton("Homer"), std::nullopt);
+    EXPECT_EQ(RoutedButton("Gerah"), std::nullopt);
+    EXPECT_EQ(RoutedButton("finger"), std::nullopt);
+    EXPECT_EQ(RoutedButton("Convert From"), std::nullopt);
 }
 
 TEST(TimeRouting, ListsTheNineteenItemsInOrder)

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "catalog/MeasurementTypes.h"
+#include "catalog/Routing.h"
 #include "catalog/UnitLists.h"
 #include "support/QtPrinting.h"
+#include "support/RoutingFacts.h"
 
 namespace {
+
 
 struct ListCase
 {
@@ -33,8 +36,9 @@ class UnitLists : public ::testing::TestWithParam<ListCase>
 TEST_P(UnitLists, OffersTheTypesUnitsInListOrder)
 {
     const ListCase &c = GetParam();
-    EXPECT_EQ(catalog::FromUnitList(QString::fromUtf8(c.type)), c.fromUnits);
-    EXPECT_EQ(catalog::ToUnitList(QString::fromUtf8(c.type)), c.toUnits);
+    // A text that names no type has no lists.
+    EXPECT_EQ(FromUnitsNamed(QString::fromUtf8(c.type)), c.fromUnits);
+    EXPECT_EQ(ToUnitsNamed(QString::fromUtf8(c.type)), c.toUnits);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,18 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UnitListSizes, MatchTheCountsTheListsPromise)
 {
+    using enum catalog::MeasurementType;
     const struct
     {
-        QString type;
+        catalog::MeasurementType type;
         qsizetype from, to;
-    } sizes[] = {{measure::Area, 1, 2},     {measure::Linear, 21, 28},
-                 {measure::WeightsOT, 6, 10}, {measure::WeightsNT, 2, 6},
-                 {measure::LiquidOT, 5, 9},   {measure::DryOT, 7, 12}};
+    } sizes[] = {{Area, 1, 2},     {Linear, 21, 28}, {WeightsOT, 6, 10},
+                 {WeightsNT, 2, 6}, {LiquidOT, 5, 9}, {DryOT, 7, 12}};
     for (const auto &s : sizes) {
-        EXPECT_EQ(catalog::FromUnitList(s.type).size(), s.from) << s.type.toStdString();
-        EXPECT_EQ(catalog::ToUnitList(s.type).size(), s.to) << s.type.toStdString();
-        EXPECT_EQ(catalog::FromUnitList(s.type).removeDuplicates(), 0) << s.type.toStdString();
-        EXPECT_EQ(catalog::ToUnitList(s.type).removeDuplicates(), 0) << s.type.toStdString();
+        EXPECT_EQ(catalog::FromUnitList(s.type).size(), s.from) << int(s.type);
+        EXPECT_EQ(catalog::ToUnitList(s.type).size(), s.to) << int(s.type);
+        EXPECT_EQ(catalog::FromUnitList(s.type).removeDuplicates(), 0) << int(s.type);
+        EXPECT_EQ(catalog::ToUnitList(s.type).removeDuplicates(), 0) << int(s.type);
     }
 }
 

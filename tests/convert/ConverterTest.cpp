@@ -10,7 +10,25 @@
 #include "convert/linear/LengthConverters.h"
 #include "convert/weight/Weights.h"
 #include "format/Numbers.h"
+#include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
+#include "support/RoutingFacts.h"
+
+// Every converter's table of pairs, instantiated beside that table.
+TEST_P(ConverterTables, ServeEveryPairOnceInTheirOrder)
+{
+    ExpectPairOrder(GetParam().converter.group(), GetParam().pairs);
+}
+
+TEST_P(ConverterTables, ConvertEveryUnitIntoAnotherAndBackToOne)
+{
+    ExpectReversible(GetParam().converter.group());
+}
+
+TEST_P(ConverterPairs, ConvertsByItsFactor)
+{
+    ExpectPair(GetParam().converter.group(), GetParam().row);
+}
 
 namespace {
 
@@ -242,7 +260,7 @@ TEST(ConverterFor, GivesEachButtonItsConverterOnce)
     };
     for (const auto &[button, build] : builders)
         EXPECT_EQ(PairNames(ConverterFor(button)), PairNames(build())) << int(button);
-    for (catalog::ConverterButton button : linear::LengthButtons)
+    for (catalog::ConverterButton button : LengthButtons())
         EXPECT_EQ(PairNames(ConverterFor(button)), PairNames(linear::LengthConverter(button))) << int(button);
     EXPECT_TRUE(ConverterFor(Command13).blocks.isEmpty());
     EXPECT_EQ(&ConverterFor(Command41), &ConverterFor(Command41));

@@ -3,6 +3,9 @@
 // and shown result checked against a row of expected values, and a click's sentence.
 #include <optional>
 #include <ostream>
+#include <string>
+#include <initializer_list>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,52 @@ struct NamedConverter
 {
     const char *button;
     convert::ConverterGroup (*group)();
+};
+
+// A converter with every pair it serves, in run order. A converter's test instantiates two
+// suites with its tables: ConverterTables checks each whole table (the pairs' order, each
+// unit there and back), ConverterPairs each pair of PairsOf them (ExpectPair).
+struct ConverterTable
+{
+    NamedConverter converter;
+    QList<PairRow> pairs;
+};
+
+inline void PrintTo(const ConverterTable &table, std::ostream *os) { *os << table.converter.button; }
+
+// Names an instance of ConverterTables after its button.
+inline std::string TableName(const ::testing::TestParamInfo<ConverterTable> &info)
+{
+    return info.param.converter.button;
+}
+
+class ConverterTables : public ::testing::TestWithParam<ConverterTable>
+{
+};
+
+struct ConverterPair
+{
+    NamedConverter converter;
+    PairRow row;
+};
+
+inline void PrintTo(const ConverterPair &pair, std::ostream *os)
+{
+    *os << pair.converter.button << ' ';
+    PrintTo(pair.row, os);
+}
+
+inline std::vector<ConverterPair> PairsOf(std::initializer_list<ConverterTable> tables)
+{
+    std::vector<ConverterPair> pairs;
+    for (const ConverterTable &table : tables)
+        for (const PairRow &row : table.pairs)
+            pairs.push_back({table.converter, row});
+    return pairs;
+}
+
+class ConverterPairs : public ::testing::TestWithParam<ConverterPair>
+{
 };
 
 // A click on a converter with the texts the user typed: the sentence it writes (none: it

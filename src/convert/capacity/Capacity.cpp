@@ -1,6 +1,5 @@
 #include "convert/capacity/Capacity.h"
 
-#include "catalog/MeasurementTypes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 
@@ -37,18 +36,19 @@ ConverterGroup LiquidAndAreaConverter()
     ConverterGroup group;
     for (const UnitValue &area : AreaFactor())
         group.blocks.append(PairConversion{unit::Acre, area.name, area.value});
-    QStringList toUnits = catalog::ToUnitList(measure::LiquidOT);
+    QStringList toUnits = catalog::ToUnitList(catalog::MeasurementType::LiquidOT);
     toUnits.insert(toUnits.indexOf(unit::Pints) + 1, unit::Quarts);
     const UnitTable liquids = UnitFluidOunces();
-    for (const QString &fromUnit : catalog::FromUnitList(measure::LiquidOT))
+    for (const QString &fromUnit : catalog::FromUnitList(catalog::MeasurementType::LiquidOT))
         AppendSection(group, liquids, unit::Ounces, fromUnit, toUnits);
     return group;
 }
 
 ConverterGroup DryMeasureConverter()
 {
-    return TableConverter(UnitDryPints(), unit::DryPints, catalog::FromUnitList(measure::DryOT),
-                          catalog::ToUnitList(measure::DryOT));
+    using catalog::MeasurementType;
+    return TableConverter(UnitDryPints(), unit::DryPints, catalog::FromUnitList(MeasurementType::DryOT),
+                          catalog::ToUnitList(MeasurementType::DryOT));
 }
 
 } // namespace convert::capacity

@@ -1,6 +1,6 @@
 #include "convert/linear/LengthConverters.h"
 
-#include "catalog/MeasurementTypes.h"
+#include "catalog/Routing.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 #include "convert/linear/CubitNote.h"
@@ -11,77 +11,48 @@ namespace convert::linear {
 namespace {
 
 using catalog::ConverterButton;
+using catalog::MeasurementType;
 
-struct LengthGroup
+// The cubits before whose section their converter writes the cubit note, and the box it
+// goes into: the Egyptian cubit's beside the unit note that choosing it showed.
+const QList<NoteBlock> &CubitNotes()
 {
-    ConverterButton button;
-    QStringList fromUnits;
-    QList<NoteBlock> notes;
-};
-
-NoteBlock CubitNoteFor(const QString &cubit, NoteBox box) { return {cubit, box, CubitNote()}; }
-
-const QList<LengthGroup> &LengthGroups()
-{
-    static const QList<LengthGroup> groups{
-        // The Egyptian cubit's note goes beside the unit note that choosing it showed.
-        {ConverterButton::Command1,
-         {unit::Finger, unit::Handbreath, unit::CubitEgyptian},
-         {CubitNoteFor(unit::CubitEgyptian, NoteBox::Text6)}},
-        {ConverterButton::Command31,
-         {unit::Span, unit::CubitRomanNT, unit::RomanMile},
-         {CubitNoteFor(unit::CubitRomanNT, NoteBox::Text5)}},
-        {ConverterButton::Command41,
-         {unit::CubitHebrewLong, unit::CubitBabylonRoyal, unit::Pace},
-         {CubitNoteFor(unit::CubitHebrewLong, NoteBox::Text5),
-          CubitNoteFor(unit::CubitBabylonRoyal, NoteBox::Text5)}},
-        {ConverterButton::Command51,
-         {unit::CubitHebrewOT, unit::CubitEzekiels, unit::CubitRoyalEgyptian},
-         {CubitNoteFor(unit::CubitHebrewOT, NoteBox::Text5),
-          CubitNoteFor(unit::CubitEzekiels, NoteBox::Text5),
-          CubitNoteFor(unit::CubitRoyalEgyptian, NoteBox::Text5)}},
-        {ConverterButton::Command6, {unit::Fathom, unit::Reed, unit::FurlongStadion}, {}},
-        {ConverterButton::Command7,
-         {unit::SabbathDaysJourney, unit::ALittleWay, unit::DaysJourneyInCompany},
-         {}},
-        {ConverterButton::Command8, {unit::DaysJourneyAlone, unit::GreekFeet, unit::RomanFeet}, {}},
-    };
-    return groups;
-}
-
-const LengthGroup *GroupOf(ConverterButton button)
-{
-    for (const LengthGroup &group : LengthGroups())
-        if (group.button == button)
-            return &group;
-    return nullptr;
+    static const QList<NoteBlock> notes = [] {
+        const QString note = CubitNote();
+        QList<NoteBlock> blocks{{unit::CubitEgyptian, NoteBox::Text6, note}};
+        for (const QString &cubit : {unit::CubitRomanNT, unit::CubitHebrewLong, unit::CubitBabylonRoyal,
+                                     unit::CubitHebrewOT, unit::CubitEzekiels, unit::CubitRoyalEgyptian})
+            blocks.append({cubit, NoteBox::Text5, note});
+        return blocks;
+    }();
+    return notes;
 }
 
 } // namespace
 
 QStringList FromUnitsOf(ConverterButton button)
 {
-    const LengthGroup *group = GroupOf(button);
-    if (!group)
-        return {};
-    // The sections run in the order of the from-unit list, whatever order the group names.
-    QStringList ordered;
-    for (const QString &name : catalog::FromUnitList(measure::Linear))
-        if (group->fromUnits.contains(name))
-            ordered << name;
-    return ordered;
+    QStringList units;
+    for (const QString &name : catalog::FromUnitList(MeasurementType::Linear))
+        if (catalog::RoutedButton(name) == button)
+            units << name;
+    return units;
 }
 
 QList<NoteBlock> NotesOf(ConverterButton button)
 {
-    const LengthGroup *group = GroupOf(button);
-    return group ? group->notes : QList<NoteBlock>();
+    const QStringList served = FromUnitsOf(button);
+    QList<NoteBlock> notes;
+    for (const NoteBlock &note : CubitNotes())
+        if (served.contains(note.fromUnit))
+            notes << note;
+    return notes;
 }
 
 ConverterGroup LengthConverter(ConverterButton button)
 {
     return TableConverter(UnitInches(), unit::Inches, FromUnitsOf(button),
-                          catalog::ToUnitList(measure::Linear), NotesOf(button));
+                          catalog::ToUnitList(MeasurementType::Linear), NotesOf(button));
 }
 
 } // namespace convert::linear

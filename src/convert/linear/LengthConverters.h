@@ -1,8 +1,6 @@
 #pragma once
-// The seven length converters as data: which from-units each button serves, in which
-// order, and where its cubit notes go.
-#include <array>
-
+// The seven length converters as data. Which from-units a button serves is the unit
+// routing's fact: the linear from-units whose row names that button, in list order.
 #include <QList>
 #include <QStringList>
 
@@ -10,13 +8,6 @@
 #include "convert/Converter.h"
 
 namespace convert::linear {
-
-// The "Click to Convert" buttons behind which lengths are converted.
-inline constexpr std::array<catalog::ConverterButton, 7> LengthButtons{
-    catalog::ConverterButton::Command1,  catalog::ConverterButton::Command31,
-    catalog::ConverterButton::Command41, catalog::ConverterButton::Command51,
-    catalog::ConverterButton::Command6,  catalog::ConverterButton::Command7,
-    catalog::ConverterButton::Command8};
 
 // The from-units the button's converter serves, in the order of the linear from-unit list;
 // none for a button that converts no lengths.

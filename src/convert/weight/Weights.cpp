@@ -1,7 +1,6 @@
 #include "convert/weight/Weights.h"
 
 #include "catalog/LineBreak.h"
-#include "catalog/MeasurementTypes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 
@@ -33,7 +32,26 @@ QString Exodus38v26()
         "sanctuary, for every one that went to be numbered, from twenty years old and");
 }
 
-ConverterGroup WeightConverter(const QString &weightType, const QList<NoteBlock> &notes)
+// The weights of each type beside the modern ones; "Talent" weighs differently in each.
+struct TypeWeights
+{
+    catalog::MeasurementType type;
+    UnitTable weights;
+};
+
+const QList<TypeWeights> &WeightsByType()
+{
+    using catalog::MeasurementType;
+    static const QList<TypeWeights> weights = {
+        {MeasurementType::WeightsOT,
+         {{unit::Gerah, 0.02}, {unit::Bekah, 0.201}, {unit::Pim, 0.268}, {unit::Shekel, 0.403},
+          {unit::Mina, 20.16}, {unit::Talent, 1209.6}}},
+        {MeasurementType::WeightsNT, {{unit::PoundRomanLitra, 12}, {unit::Talent, 1440}}},
+    };
+    return weights;
+}
+
+ConverterGroup WeightConverter(catalog::MeasurementType weightType, const QList<NoteBlock> &notes)
 {
     return TableConverter(UnitOunces(weightType), unit::Ounces, catalog::FromUnitList(weightType),
                           catalog::ToUnitList(weightType), notes);
@@ -41,7 +59,7 @@ ConverterGroup WeightConverter(const QString &weightType, const QList<NoteBlock>
 
 } // namespace
 
-UnitTable UnitOunces(const QString &weightType)
+UnitTable UnitOunces(catalog::MeasurementType weightType)
 {
     // Independent constants: a kilogram is not 1000 grams here, nor a shekel 20 gerahs.
     UnitTable table = {
@@ -50,14 +68,9 @@ UnitTable UnitOunces(const QString &weightType)
         {unit::Grams, 0.0353},
         {unit::Kilograms, 35.2736},
     };
-    if (weightType == measure::WeightsOT) {
-        table += {
-            {unit::Gerah, 0.02},  {unit::Bekah, 0.201}, {unit::Pim, 0.268},
-            {unit::Shekel, 0.403}, {unit::Mina, 20.16}, {unit::Talent, 1209.6},
-        };
-    } else if (weightType == measure::WeightsNT) {
-        table += {{unit::PoundRomanLitra, 12}, {unit::Talent, 1440}};
-    }
+    for (const TypeWeights &type : WeightsByType())
+        if (type.type == weightType)
+            table += type.weights;
     return table;
 }
 
@@ -72,9 +85,12 @@ QList<NoteBlock> WeightNotes()
 
 ConverterGroup OldTestamentWeightConverter()
 {
-    return WeightConverter(measure::WeightsOT, WeightNotes());
+    return WeightConverter(catalog::MeasurementType::WeightsOT, WeightNotes());
 }
 
-ConverterGroup NewTestamentWeightConverter() { return WeightConverter(measure::WeightsNT, {}); }
+ConverterGroup NewTestamentWeightConverter()
+{
+    return WeightConverter(catalog::MeasurementType::WeightsNT, {});
+}
 
 } // namespace convert::weight

@@ -1,14 +1,13 @@
 #pragma once
 // The Old and New Testament weights: their values in ounces and their two converters.
-#include <QString>
-
+#include "catalog/MeasurementTypes.h"
 #include "convert/Converter.h"
 
 namespace convert::weight {
 
 // Ounces per unit: the modern rows and the rows of one weight type ("Talent" weighs
 // differently in each). Any other type gets the modern rows alone.
-UnitTable UnitOunces(const QString &weightType);
+UnitTable UnitOunces(catalog::MeasurementType weightType);
 
 // The notes the Old Testament converter writes into Text5 before the gerah, bekah and pim.
 QList<NoteBlock> WeightNotes();

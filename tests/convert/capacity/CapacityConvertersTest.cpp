@@ -158,35 +158,14 @@ const QList<PairRow> DryPairs = {
     {unit::Homer, unit::Homer, 1, "1.00000000"},
 };
 
-class LiquidAndAreaPair : public ::testing::TestWithParam<PairRow> {};
+const NamedConverter Command11{"Command11", LiquidAndAreaConverter};
+const NamedConverter Command12{"Command12", DryMeasureConverter};
 
-TEST_P(LiquidAndAreaPair, ConvertsByItsFactor)
-{
-    ExpectPair(LiquidAndAreaConverter(), GetParam());
-}
+const ConverterTable LiquidAndAreaTable{Command11, LiquidAndAreaPairs};
+const ConverterTable DryTable{Command12, DryPairs};
 
-INSTANTIATE_TEST_SUITE_P(Command11, LiquidAndAreaPair, ::testing::ValuesIn(LiquidAndAreaPairs));
-
-class DryPair : public ::testing::TestWithParam<PairRow> {};
-
-TEST_P(DryPair, ConvertsByItsFactor)
-{
-    ExpectPair(DryMeasureConverter(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Command12, DryPair, ::testing::ValuesIn(DryPairs));
-
-TEST(CapacityConverters, ServeEveryPairOnceInTheirOrder)
-{
-    ExpectPairOrder(LiquidAndAreaConverter(), LiquidAndAreaPairs);
-    ExpectPairOrder(DryMeasureConverter(), DryPairs);
-}
-
-TEST(CapacityConverters, ConvertEveryMeasureIntoAnotherAndBackToOne)
-{
-    ExpectReversible(LiquidAndAreaConverter());
-    ExpectReversible(DryMeasureConverter());
-}
+INSTANTIATE_TEST_SUITE_P(Capacity, ConverterTables, ::testing::Values(LiquidAndAreaTable, DryTable), TableName);
+INSTANTIATE_TEST_SUITE_P(Capacity, ConverterPairs, ::testing::ValuesIn(PairsOf({LiquidAndAreaTable, DryTable})));
 
 TEST(CapacityConverters, WriteNoNotes)
 {
@@ -207,9 +186,6 @@ TEST(UnitDryPints, GivesTheSeahOneSizeInEveryRole)
     EXPECT_NEAR(3 * 13.32, *convert::ValueOf(UnitDryPints(), unit::Ephah), 1e-12);
     EXPECT_NEAR(6 * *convert::ValueOf(UnitDryPints(), unit::CabKab), 13.32, 1e-12);
 }
-
-const NamedConverter Command11{"Command11", LiquidAndAreaConverter};
-const NamedConverter Command12{"Command12", DryMeasureConverter};
 
 class CapacityClick : public ::testing::TestWithParam<ClickRow> {};
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "catalog/MeasurementTypes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 #include "convert/linear/CubitNote.h"
@@ -14,6 +13,7 @@
 #include "convert/linear/UnitInches.h"
 #include "format/Numbers.h"
 #include "support/QtPrinting.h"
+#include "support/RoutingFacts.h"
 
 namespace {
 
@@ -21,19 +21,15 @@ using catalog::ConverterButton;
 using namespace convert;
 using namespace convert::linear;
 
-const char *NameOf(ConverterButton b)
-{
-    static const std::map<ConverterButton, const char *> names{
-        {ConverterButton::Command1, "Command1"},   {ConverterButton::Command31, "Command31"},
-        {ConverterButton::Command41, "Command41"}, {ConverterButton::Command51, "Command51"},
-        {ConverterButton::Command6, "Command6"},   {ConverterButton::Command7, "Command7"},
-        {ConverterButton::Command8, "Command8"}};
-    const auto found = names.find(b);
-    return found != names.end() ? found->second : "another button";
-}
+QStringList LinearFrom() { return catalog::FromUnitList(catalog::MeasurementType::Linear); }
+QStringList LinearTo() { return catalog::ToUnitList(catalog::MeasurementType::Linear); }
 
-QStringList LinearFrom() { return catalog::FromUnitList(measure::Linear); }
-QStringList LinearTo() { return catalog::ToUnitList(measure::Linear); }
+// The cubits whose converter writes the cubit note, and the box it goes into.
+const std::map<QString, NoteBox> CubitNoteBoxes{
+    {unit::CubitEgyptian, NoteBox::Text6},      {unit::CubitRomanNT, NoteBox::Text5},
+    {unit::CubitHebrewLong, NoteBox::Text5},    {unit::CubitBabylonRoyal, NoteBox::Text5},
+    {unit::CubitHebrewOT, NoteBox::Text5},      {unit::CubitEzekiels, NoteBox::Text5},
+    {unit::CubitRoyalEgyptian, NoteBox::Text5}};
 
 double InchesOf(const QString &name) { return ValueOf(UnitInches(), name).value(); }
 
@@ -60,9 +56,8 @@ const PairConversion *FindPair(const ConverterGroup &group, const QString &from,
 
 ConverterButton ButtonOf(const QString &from)
 {
-    for (ConverterButton b : LengthButtons)
-        if (FromUnitsOf(b).contains(from))
-            return b;
+    if (const auto button = LengthButtonOf(from))
+        return *button;
     ADD_FAILURE() << "no length converter serves " << from.toStdString();
     return ConverterButton::Command13;
 }
@@ -141,34 +136,30 @@ TEST(CubitNote, IsAHeadingAndAThreeSentenceQuotation)
 
 // --- The seven converters -------------------------------------------------------------------
 
-struct GroupCase
-{
-    ConverterButton button;
-    QStringList sections;
-    QList<std::pair<QString, NoteBox>> notes;
-};
+void PrintTo(ConverterButton button, std::ostream *os) { *os << ButtonName(button); }
 
-void PrintTo(const GroupCase &c, std::ostream *os) { *os << NameOf(c.button); }
-
-class LengthGroupTest : public ::testing::TestWithParam<GroupCase> {};
+class LengthGroupTest : public ::testing::TestWithParam<ConverterButton> {};
 
 TEST_P(LengthGroupTest, RunsItsSectionsInListOrderWithTheirNotesFirst)
 {
-    const GroupCase c = GetParam();
-    EXPECT_EQ(FromUnitsOf(c.button), c.sections);
+    const ConverterButton button = GetParam();
+    QStringList sections;
+    for (const QString &from : LinearFrom())
+        if (LengthButtonOf(from) == button)
+            sections << from;
+    ASSERT_FALSE(sections.isEmpty());
+    EXPECT_EQ(FromUnitsOf(button), sections);
 
     // Expected run: for each section its note (if any), then a pair for every to-unit.
-    const ConverterGroup &group = ConverterFor(c.button);
+    const ConverterGroup &group = ConverterFor(button);
     qsizetype i = 0;
-    for (const QString &from : c.sections) {
-        for (const auto &[cubit, box] : c.notes) {
-            if (cubit != from)
-                continue;
+    for (const QString &from : sections) {
+        if (const auto cubit = CubitNoteBoxes.find(from); cubit != CubitNoteBoxes.end()) {
             ASSERT_LT(i, group.blocks.size());
             const auto *note = std::get_if<NoteBlock>(&group.blocks[i++]);
             ASSERT_NE(note, nullptr) << "note before " << from.toStdString();
-            EXPECT_EQ(note->fromUnit, cubit);
-            EXPECT_EQ(note->box, box);
+            EXPECT_EQ(note->fromUnit, from);
+            EXPECT_EQ(note->box, cubit->second);
             EXPECT_EQ(note->note, CubitNote());
         }
         for (const QString &to : LinearTo()) {
@@ -182,34 +173,21 @@ TEST_P(LengthGroupTest, RunsItsSectionsInListOrderWithTheirNotesFirst)
     EXPECT_EQ(i, group.blocks.size()) << "nothing after the last section";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, LengthGroupTest,
-    ::testing::Values(
-        GroupCase{ConverterButton::Command1,
-                  {unit::Finger, unit::Handbreath, unit::CubitEgyptian},
-                  {{unit::CubitEgyptian, NoteBox::Text6}}},
-        GroupCase{ConverterButton::Command31,
-                  {unit::Span, unit::CubitRomanNT, unit::RomanMile},
-                  {{unit::CubitRomanNT, NoteBox::Text5}}},
-        GroupCase{ConverterButton::Command41,
-                  {unit::CubitHebrewLong, unit::CubitBabylonRoyal, unit::Pace},
-                  {{unit::CubitHebrewLong, NoteBox::Text5}, {unit::CubitBabylonRoyal, NoteBox::Text5}}},
-        GroupCase{ConverterButton::Command51,
-                  {unit::CubitHebrewOT, unit::CubitEzekiels, unit::CubitRoyalEgyptian},
-                  {{unit::CubitHebrewOT, NoteBox::Text5},
-                   {unit::CubitEzekiels, NoteBox::Text5},
-                   {unit::CubitRoyalEgyptian, NoteBox::Text5}}},
-        GroupCase{ConverterButton::Command6, {unit::Fathom, unit::Reed, unit::FurlongStadion}, {}},
-        GroupCase{ConverterButton::Command7,
-                  {unit::SabbathDaysJourney, unit::ALittleWay, unit::DaysJourneyInCompany},
-                  {}},
-        GroupCase{ConverterButton::Command8, {unit::DaysJourneyAlone, unit::GreekFeet, unit::RomanFeet}, {}}),
-    [](const auto &info) { return std::string(NameOf(info.param.button)); });
+INSTANTIATE_TEST_SUITE_P(Buttons, LengthGroupTest, ::testing::ValuesIn(LengthButtons()),
+                         [](const auto &info) { return std::string(ButtonName(info.param)); });
+
+// The seven buttons of the design convert the lengths between them.
+TEST(LengthConverters, AreTheSevenButtonsOfTheDesign)
+{
+    using enum ConverterButton;
+    EXPECT_EQ(LengthButtons(), (QList<ConverterButton>{Command1, Command31, Command41, Command51,
+                                                        Command6, Command7, Command8}));
+}
 
 TEST(LengthConverters, ServeEachFromUnitOnceBetweenThem)
 {
     QStringList served;
-    for (ConverterButton b : LengthButtons)
+    for (ConverterButton b : LengthButtons())
         served += FromUnitsOf(b);
     served.sort();
     QStringList all = LinearFrom();
@@ -232,11 +210,11 @@ TEST(LengthConverters, ConvertEveryPairThroughItsOwnButtonOnly)
         const ConverterButton own = ButtonOf(from);
         for (const QString &to : LinearTo()) {
             const std::string pairName = from.toStdString() + " into " + to.toStdString();
-            for (ConverterButton b : LengthButtons) {
+            for (ConverterButton b : LengthButtons()) {
                 const ClickOutcome out = Click(ConverterFor(b), {"1", from, to});
                 if (b != own) {
-                    EXPECT_FALSE(out.sentence.has_value()) << pairName << " by " << NameOf(b);
-                    EXPECT_FALSE(out.text3.has_value()) << pairName << " by " << NameOf(b);
+                    EXPECT_FALSE(out.sentence.has_value()) << pairName << " by " << ButtonName(b);
+                    EXPECT_FALSE(out.text3.has_value()) << pairName << " by " << ButtonName(b);
                     continue;
                 }
                 ASSERT_TRUE(out.sentence.has_value()) << pairName;
@@ -536,11 +514,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Which box each from-unit's converter writes the cubit note into; the others write none.
 TEST(LengthConverters, WriteTheCubitNoteForTheCubitsOnly)
 {
-    const std::map<QString, NoteBox> cubits{
-        {CubitEgyptian, NoteBox::Text6},      {CubitRomanNT, NoteBox::Text5},
-        {CubitHebrewLong, NoteBox::Text5},    {CubitBabylonRoyal, NoteBox::Text5},
-        {CubitHebrewOT, NoteBox::Text5},      {CubitEzekiels, NoteBox::Text5},
-        {CubitRoyalEgyptian, NoteBox::Text5}};
+    const std::map<QString, NoteBox> &cubits = CubitNoteBoxes;
     for (const QString &from : LinearFrom()) {
         // Also with no pair to match and no amount.
         for (const QString &to : {QString(Feet), QString(ConvertTo)}) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/MeasurementTypes.h"
+#include "catalog/Routing.h"
 #include "catalog/UnitNames.h"
 #include "convert/weight/Weights.h"
 #include "support/ConverterBlocks.h"
@@ -93,35 +94,17 @@ const QList<PairRow> NewTestamentPairs = {
     {unit::Talent, unit::Talent, 1, "1.00000000"},
 };
 
-class OldTestamentWeightPair : public ::testing::TestWithParam<PairRow> {};
+const NamedConverter Command9{"Command9", OldTestamentWeightConverter};
+const NamedConverter Command10{"Command10", NewTestamentWeightConverter};
 
-TEST_P(OldTestamentWeightPair, ConvertsByItsFactor)
-{
-    ExpectPair(OldTestamentWeightConverter(), GetParam());
-}
+// The pairs run in the order of the type's lists.
+const ConverterTable OldTestamentTable{Command9, OldTestamentPairs};
+const ConverterTable NewTestamentTable{Command10, NewTestamentPairs};
 
-INSTANTIATE_TEST_SUITE_P(Command9, OldTestamentWeightPair, ::testing::ValuesIn(OldTestamentPairs));
-
-class NewTestamentWeightPair : public ::testing::TestWithParam<PairRow> {};
-
-TEST_P(NewTestamentWeightPair, ConvertsByItsFactor)
-{
-    ExpectPair(NewTestamentWeightConverter(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Command10, NewTestamentWeightPair, ::testing::ValuesIn(NewTestamentPairs));
-
-TEST(WeightConverters, ServeEveryPairOnceInListOrder)
-{
-    ExpectPairOrder(OldTestamentWeightConverter(), OldTestamentPairs);
-    ExpectPairOrder(NewTestamentWeightConverter(), NewTestamentPairs);
-}
-
-TEST(WeightConverters, ConvertEveryWeightIntoAnotherAndBackToOne)
-{
-    ExpectReversible(OldTestamentWeightConverter());
-    ExpectReversible(NewTestamentWeightConverter());
-}
+INSTANTIATE_TEST_SUITE_P(Weights, ConverterTables, ::testing::Values(OldTestamentTable, NewTestamentTable),
+                         TableName);
+INSTANTIATE_TEST_SUITE_P(Weights, ConverterPairs,
+                         ::testing::ValuesIn(PairsOf({OldTestamentTable, NewTestamentTable})));
 
 TEST(WeightConverters, WriteNoSentenceForAPairTheyDoNotKnow)
 {
@@ -132,14 +115,14 @@ TEST(WeightConverters, WriteNoSentenceForAPairTheyDoNotKnow)
 
 struct OunceRow
 {
-    QString type;
+    catalog::MeasurementType type;
     QString name;
     std::optional<double> ounces;
 };
 
 void PrintTo(const OunceRow &row, std::ostream *os)
 {
-    *os << row.name.toStdString() << " among " << row.type.toStdString();
+    *os << row.name.toStdString() << " among " << catalog::RowOf(row.type).name.toStdString();
 }
 
 class UnitOuncesLookup : public ::testing::TestWithParam<OunceRow> {};
@@ -150,17 +133,19 @@ TEST_P(UnitOuncesLookup, FindsANameAmongItsOwnTypeOnly)
     EXPECT_EQ(convert::ValueOf(UnitOunces(row.type), row.name), row.ounces);
 }
 
+using enum catalog::MeasurementType;
+
 INSTANTIATE_TEST_SUITE_P(
     Weights, UnitOuncesLookup,
-    ::testing::Values(OunceRow{measure::WeightsOT, unit::Talent, 1209.6},
-                      OunceRow{measure::WeightsNT, unit::Talent, 1440},
-                      OunceRow{measure::WeightsOT, unit::Kilograms, 35.2736},
-                      OunceRow{measure::WeightsNT, unit::Grams, 0.0353},
-                      OunceRow{measure::WeightsNT, unit::Ounces, 1},
-                      OunceRow{measure::WeightsOT, unit::PoundRomanLitra, std::nullopt},
-                      OunceRow{measure::WeightsNT, unit::Shekel, std::nullopt},
-                      OunceRow{measure::Linear, unit::Talent, std::nullopt},
-                      OunceRow{measure::WeightsOT, QStringLiteral("talent"), std::nullopt}));
+    ::testing::Values(OunceRow{WeightsOT, unit::Talent, 1209.6},
+                      OunceRow{WeightsNT, unit::Talent, 1440},
+                      OunceRow{WeightsOT, unit::Kilograms, 35.2736},
+                      OunceRow{WeightsNT, unit::Grams, 0.0353},
+                      OunceRow{WeightsNT, unit::Ounces, 1},
+                      OunceRow{WeightsOT, unit::PoundRomanLitra, std::nullopt},
+                      OunceRow{WeightsNT, unit::Shekel, std::nullopt},
+                      OunceRow{Linear, unit::Talent, std::nullopt},
+                      OunceRow{WeightsOT, QStringLiteral("talent"), std::nullopt}));
 
 const QString GerahNote = QStringLiteral(
     "Qarvel's Bible Dictionary  - A bean, probably of the carob tree, the smallest weight, and also "
@@ -237,9 +222,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NoteRow{"1", unit::Talent, unit::Mina, std::nullopt},
                       NoteRow{"1", unit::ConvertFrom, unit::ConvertTo, std::nullopt},
                       NoteRow{"1", QStringLiteral("gerah"), unit::Ounces, std::nullopt}));
-
-const NamedConverter Command9{"Command9", OldTestamentWeightConverter};
-const NamedConverter Command10{"Command10", NewTestamentWeightConverter};
 
 class WeightClick : public ::testing::TestWithParam<ClickRow> {};
 
