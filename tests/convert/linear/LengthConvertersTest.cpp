@@ -136,8 +136,6 @@ TEST(CubitNote, IsAHeadingAndAThreeSentenceQuotation)
 
 // --- The seven converters -------------------------------------------------------------------
 
-void PrintTo(ConverterButton button, std::ostream *os) { *os << ButtonName(button); }
-
 class LengthGroupTest : public ::testing::TestWithParam<ConverterButton> {};
 
 TEST_P(LengthGroupTest, RunsItsSectionsInListOrderWithTheirNotesFirst)
