@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QWheelEvent>
 
 namespace {
 
@@ -32,6 +34,15 @@ bool Inserts(const QString &typed)
     return false;
 }
 
+// A box's colours are the design's; its scroll bar keeps the system's, as a plain one has
+// them, or a black box would draw its bar black on black.
+void UseSystemColours(QScrollBar *bar)
+{
+    QPalette system = QApplication::palette(bar);
+    system.setResolveMask(~QPalette::ResolveMask(0));
+    bar->setPalette(system);
+}
+
 } // namespace
 
 MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
@@ -44,14 +55,7 @@ MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::textChanged, this, [this] { edited_ = true; });
 }
 
-void MultiLineBox::UseSystemScrollBar()
-{
-    // The box's colours are the design's; its scroll bar keeps the system's, as a plain one
-    // has them, or a black box would draw its bar black on black.
-    QPalette system = QApplication::palette(verticalScrollBar());
-    system.setResolveMask(~QPalette::ResolveMask(0));
-    verticalScrollBar()->setPalette(system);
-}
+void MultiLineBox::UseSystemScrollBar() { UseSystemColours(verticalScrollBar()); }
 
 void MultiLineBox::changeEvent(QEvent *event)
 {
@@ -146,6 +150,8 @@ DropDownList::DropDownList(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(12);
+    // Not Qt's WheelFocus: a wheel turned over the list would give it the focus first.
+    setFocusPolicy(Qt::StrongFocus);
     lineEdit()->installEventFilter(this);
     // Leaving the edit field would also pick an item matching its text, even while the window
     // is being destroyed; in this program only a pick does.
@@ -161,6 +167,22 @@ bool DropDownList::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+void DropDownList::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+void DropDownList::showPopup()
+{
+    // The items keep the list's colours, its scroll bar the system's as they are now.
+    UseSystemColours(view()->verticalScrollBar());
+    QComboBox::showPopup();
 }
 
 void DropDownList::clearItemsAndText()

@@ -38,7 +38,8 @@ private:
 
 // An editable drop-down list: the user may pick an item or type any text. Only picking an
 // item emits activated(); typing, Enter and writing the text run nothing, and no list sorts,
-// completes or takes in typed texts.
+// completes or takes in typed texts. The wheel goes to the control that has the focus: it
+// changes a list only while the list has the focus, and gives it none.
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -52,7 +53,9 @@ public:
     void appendItems(const QStringList &items);
     QString text() const { return currentText(); }
     void setText(const QString &text) { setEditText(text); }
+    void showPopup() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 };

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QLabel>
 #include <QScreen>
@@ -194,6 +195,19 @@ TEST_F(MainWindow, ShowsTheDesignedLook)
     EXPECT_EQ(Control<QLabel>("Image1")->pixmap().size(), QSize(300, 31));
 }
 
+// A plain scroll bar of the same size and range, as the system draws one, in a window.
+QImage PlainScrollBarLike(const QScrollBar *bar, QWidget *window)
+{
+    QScrollBar plain(Qt::Vertical, window);
+    plain.setRange(bar->minimum(), bar->maximum());
+    plain.setPageStep(bar->pageStep());
+    plain.setSingleStep(bar->singleStep());
+    plain.setValue(bar->value());
+    plain.setGeometry(QRect(QPoint(0, 0), bar->size()));
+    plain.show();
+    return plain.grab().toImage();
+}
+
 // A box's colours are its own; its scroll bar is drawn as a plain one of its size is, in
 // the system's colours, so that it shows in a black box too.
 class BoxScrollBar : public MainWindow, public ::testing::WithParamInterface<BoxInPanel>
@@ -210,21 +224,44 @@ TEST_P(BoxScrollBar, LooksLikeAPlainScrollBarOfItsSize)
     ASSERT_TRUE(box->isVisible());
     QScrollBar *bar = box->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
-
-    QScrollBar plain(Qt::Vertical, window.get());
-    plain.setRange(bar->minimum(), bar->maximum());
-    plain.setPageStep(bar->pageStep());
-    plain.setSingleStep(bar->singleStep());
-    plain.setValue(bar->value());
-    plain.setGeometry(QRect(QPoint(0, 0), bar->size()));
-    plain.show();
-    EXPECT_EQ(bar->grab().toImage(), plain.grab().toImage()) << c.box;
+    EXPECT_EQ(bar->grab().toImage(), PlainScrollBarLike(bar, window.get())) << c.box;
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, BoxScrollBar, ::testing::Values(
     BoxInPanel{"Text2", "Frame2"}, BoxInPanel{"Text4", "Text4"}, BoxInPanel{"Text5", nullptr},
     BoxInPanel{"Text6", nullptr}, BoxInPanel{"txtTime", "FrameTime"}, BoxInPanel{"txtOtMoney", "Frame4"},
     BoxInPanel{"txtNTMoney", "Frame5"}),
+    [](const auto &info) { return std::string(info.param.box); });
+
+// So is the scroll bar of a list's open drop-down, while its items keep the list's colours.
+class ListScrollBar : public MainWindow, public ::testing::WithParamInterface<BoxInPanel>
+{
+};
+
+TEST_P(ListScrollBar, LooksLikeAPlainScrollBarOfItsSize)
+{
+    const BoxInPanel c = GetParam();
+    Uncover(c.panel);
+    DropDownList *list = List(c.box);
+    QStringList items;
+    for (int i = 1; i <= 40; ++i)
+        items << QStringLiteral("Item %1").arg(i);
+    list->appendItems(items);
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    QScrollBar *bar = view->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->grab().toImage(), PlainScrollBarLike(bar, window.get())) << c.box;
+    for (const auto role : {QPalette::Base, QPalette::Text})
+        EXPECT_EQ(view->palette().color(role), list->palette().color(role)) << c.box;
+    list->hidePopup();
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, ListScrollBar, ::testing::Values(
+    BoxInPanel{"Combo1", nullptr}, BoxInPanel{"Combo2", "Frame2"}, BoxInPanel{"Combo3", "Frame2"},
+    BoxInPanel{"ComboTime", "FrameTime"}),
     [](const auto &info) { return std::string(info.param.box); });
 
 // The contrast of two colours, 1 to 21, as the web's accessibility guidelines reckon it.
@@ -288,25 +325,6 @@ TEST_F(MainWindow, FollowsTheDesignedFocusOrder)
         w = w->nextInFocusChain();
     } while (w != Control("Combo1"));
     EXPECT_EQ(chain, order);
-}
-
-// Everything a user can see of the window, to show that an event changed nothing.
-QStringList Snapshot(const frmRound &window)
-{
-    QStringList state;
-    for (QWidget *w : window.findChildren<QWidget *>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
-            continue;
-        QString line = w->objectName() + (w->isHidden() ? " hidden" : " shown");
-        if (auto *box = qobject_cast<MultiLineBox *>(w))
-            line += " " + box->text();
-        else if (auto *list = qobject_cast<DropDownList *>(w))
-            line += " " + list->text() + " [" + ItemsOf(list).join('|') + "]";
-        else if (auto *edit = qobject_cast<QLineEdit *>(w))
-            line += " " + edit->text();
-        state << line;
-    }
-    return state;
 }
 
 TEST_F(MainWindow, RunsNothingForAToUnitTypingOrThePictures)

@@ -23,6 +23,25 @@ inline QStringList ItemsOf(const QComboBox *list)
     return items;
 }
 
+// Everything a user can see of the window, to show that an event changed nothing.
+inline QStringList Snapshot(const frmRound &window)
+{
+    QStringList state;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        QString line = w->objectName() + (w->isHidden() ? " hidden" : " shown");
+        if (auto *box = qobject_cast<MultiLineBox *>(w))
+            line += " " + box->text();
+        else if (auto *list = qobject_cast<DropDownList *>(w))
+            line += " " + list->text() + " [" + ItemsOf(list).join('|') + "]";
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            line += " " + edit->text();
+        state << line;
+    }
+    return state;
+}
+
 // A box of the window and the panel that has to show for it to be seen, or none.
 struct BoxInPanel
 {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -138,25 +139,56 @@ TEST_F(NearlyFullBox, TheProgramsOwnTextIsKeptWhole)
     EXPECT_EQ(box.text(), sentence);
 }
 
-TEST(BoxScrollBar, FollowsTheSystemsColoursWhenTheyChange)
+// A control drawn black in a window on the screen, while the system's colours change.
+class ChangingScheme : public ::testing::Test
 {
-    QWidget window;
-    auto *box = new MultiLineBox(&window);
-    QPalette black = box->palette();
-    black.setColor(QPalette::Button, Qt::black);
-    box->setPalette(black);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+protected:
+    void Show(QWidget *control)
+    {
+        QPalette black = control->palette();
+        black.setColor(QPalette::Button, Qt::black);
+        control->setPalette(black);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void Change()
+    {
+        QPalette changed = saved;
+        changed.setColor(QPalette::Button, Blue);
+        changed.setColor(QPalette::Highlight, QColor(200, 120, 10));
+        QApplication::setPalette(changed);
+        QTest::qWait(0);
+    }
+    void TearDown() override { QApplication::setPalette(saved); }
+
     const QPalette saved = QApplication::palette();
-    QPalette changed = saved;
-    changed.setColor(QPalette::Button, QColor(10, 120, 200));
-    changed.setColor(QPalette::Highlight, QColor(200, 120, 10));
-    QApplication::setPalette(changed);
-    QTest::qWait(0);
-    EXPECT_EQ(box->verticalScrollBar()->palette().color(QPalette::Button), QColor(10, 120, 200));
+    const QColor Blue{10, 120, 200};
+    QWidget window;
+};
+
+TEST_F(ChangingScheme, ABoxScrollBarFollowsTheSystemsColours)
+{
+    auto *box = new MultiLineBox(&window);
+    ASSERT_NO_FATAL_FAILURE(Show(box));
+    Change();
+    EXPECT_EQ(box->verticalScrollBar()->palette().color(QPalette::Button), Blue);
     QApplication::setPalette(saved);
     QTest::qWait(0);
     EXPECT_EQ(box->verticalScrollBar()->palette().color(QPalette::Button), saved.color(QPalette::Button));
+}
+
+TEST_F(ChangingScheme, AListScrollBarTakesTheSystemsColoursAsTheyAreWhenItOpens)
+{
+    auto *list = new DropDownList(&window);
+    QStringList items;
+    for (int i = 1; i <= 40; ++i)
+        items << QString::number(i);
+    list->appendItems(items);
+    ASSERT_NO_FATAL_FAILURE(Show(list));
+    Change();
+    list->showPopup();
+    EXPECT_EQ(list->view()->verticalScrollBar()->palette().color(QPalette::Button), Blue);
+    list->hidePopup();
 }
 
 } // namespace
