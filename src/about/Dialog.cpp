@@ -1,5 +1,6 @@
 #include "about/Dialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "catalog/About.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Design.h"
+#include "widgets/Placement.h"
 #include "widgets/Seams.h"
 
 using design::Colour;
@@ -92,19 +94,34 @@ Dialog::Dialog(Seams &seams)
     setFont(DesignFont(8.25, false));
     Colour(this, Black, Grey);
     setFixedSize(ClientSize);
+    // Its stored place is that of its inside.
+    placement_ = new FramePlacement(this, [](const QMargins &frame) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
+        return QRect(corner + StoredPlace, ClientSize).marginsAdded(frame);
+    });
 }
 
 Dialog::~Dialog() = default;
 
 void Dialog::Show()
 {
-    if (!IsLoaded())
+    const bool opening = !IsLoaded();
+    if (opening)
         Load();
+    // Focus moved by the keyboard shows its mark, and a window being shown forgets that it
+    // was. A dialog just opened takes it from the window it was opened from, so that "About"
+    // pressed from the keyboard opens it with the mark on "OK".
+    const QWidget *opener = QApplication::activeWindow();
+    const bool keyboardInUse =
+        opener && opener != this && opener->testAttribute(Qt::WA_KeyboardFocusChange);
     // Some window managers minimize even a window without a minimize box; with no task-bar
     // button, "About" is the only way back.
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    if (opening)
+        setAttribute(Qt::WA_KeyboardFocusChange, keyboardInUse);
     raise();
     activateWindow();
 }
@@ -145,9 +162,7 @@ void Dialog::Load()
     // The only control that takes the focus.
     OKButton->setFocus();
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
-    setGeometry(QRect(corner + StoredPlace, ClientSize));
+    placement_->PlaceOnNextShow();
 }
 
 void Dialog::Unload()
@@ -173,6 +188,31 @@ void Dialog::closeEvent(QCloseEvent *event)
 {
     Unload();
     event->accept();
+}
+
+void Dialog::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Some window managers minimize even a window without a minimize box. With no task-bar
+    // button of its own and no "About" left to bring it back, nothing would be on the screen
+    // while the run went on. The window manager's state change is let finish first.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !OtherWindowOpen()) {
+        QMetaObject::invokeMethod(this, [this] {
+            if (isMinimized() && !OtherWindowOpen())
+                Show();
+        }, Qt::QueuedConnection);
+    }
+}
+
+bool Dialog::OtherWindowOpen() const
+{
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible())
+            continue;
+        if (w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+            return true;
+    }
+    return false;
 }
 
 // A launch that fails changes nothing and says nothing.

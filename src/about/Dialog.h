@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
+class FramePlacement;
 class QFrame;
 class QPushButton;
 class Seams;
@@ -56,10 +57,15 @@ public:
 protected:
     // The close box unloads the dialog as "OK" does.
     void closeEvent(QCloseEvent *event) override;
+    // Minimized with no other window of the program open, it comes straight back.
+    void changeEvent(QEvent *event) override;
 
 private:
     void Load();
     void Unload();
+    // Another window of the program is on the screen, or minimized with a task-bar button.
+    bool OtherWindowOpen() const;
 
     Seams &seams_;
+    FramePlacement *placement_;
 };

@@ -24,6 +24,7 @@
 #include "widgets/Boxes.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Design.h"
+#include "widgets/Placement.h"
 #include "widgets/Seams.h"
 
 namespace {
@@ -186,22 +187,17 @@ frmRound::frmRound(Seams &seams, QWidget *parent)
     Form_Load();
     // Combo1 is the first control of the focus order that can take it.
     Combo1->setFocus();
+    // In the centre of the screen when first shown.
+    auto *placement = new FramePlacement(this, [this](const QMargins &frame) {
+        QRect designed(QPoint(), size().grownBy(frame));
+        if (const QScreen *screen = this->screen())
+            designed.moveCenter(screen->availableGeometry().center());
+        return designed;
+    });
+    placement->PlaceOnNextShow();
 }
 
 frmRound::~frmRound() = default;
-
-void frmRound::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
 
 void frmRound::BuildControls()
 {

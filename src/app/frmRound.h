@@ -53,7 +53,6 @@ public:
     QPushButton *ButtonFor(catalog::ConverterButton button) const;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     // An About dialog left open stays on the screen after this window closes.
     void closeEvent(QCloseEvent *event) override;
 
@@ -86,7 +85,6 @@ private:
     // as long as this window's object, which lasts the run.
     std::unique_ptr<Dialog> dialog_;
     QList<QLineEdit *> coinBoxes_; // by money::CoinBox
-    bool centred_ = false;
 
 public:
     // The controls, by their design names (each is also its objectName).

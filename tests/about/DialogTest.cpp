@@ -182,6 +182,99 @@ TEST_F(AboutDialog, MinimizedComesBackWhenTheMainWindowCloses)
     EXPECT_FALSE(dialog->isMinimized());
 }
 
+// A minimized dialog with no other window of the program open would leave nothing on the
+// screen, no task-bar button and no "About": it comes straight back. While the main window is
+// open, even minimized, it stays minimized until "About".
+struct Minimizing
+{
+    const char *name;
+    void (*mainWindow)(frmRound *);
+    bool staysMinimized;
+};
+void PrintTo(const Minimizing &m, std::ostream *os) { *os << m.name; }
+
+class AboutDialogMinimized : public AboutDialog, public ::testing::WithParamInterface<Minimizing>
+{
+};
+
+TEST_P(AboutDialogMinimized, ComesBackAtOnceOnlyWithNoOtherWindowOpen)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    QLabel *note = In<QLabel>(dialog, "Label2");
+    GetParam().mainWindow(window.get());
+    dialog->showMinimized();
+    ASSERT_TRUE(dialog->isMinimized());
+    if (GetParam().staysMinimized) {
+        QTest::qWait(50);
+        EXPECT_TRUE(dialog->isMinimized());
+        return;
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isMinimized(); }, 2000));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(In<QLabel>(dialog, "Label2"), note) << "brought back as it was, not loaded again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, AboutDialogMinimized,
+    ::testing::Values(Minimizing{"Open", [](frmRound *) {}, true},
+                      Minimizing{"Minimized", [](frmRound *w) { w->showMinimized(); }, true},
+                      Minimizing{"Closed", [](frmRound *w) { w->close(); }, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Wholly on the screen's available area, title bar included: at its stored place where that
+// fits, otherwise moved just as far as the edges it would cross. The SmallScreen test runs
+// this where the stored place lies partly past the right edge.
+TEST_F(AboutDialog, OpensWhollyOnTheScreen)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = dialog->frameGeometry();
+    const QRect inside = dialog->geometry();
+    ASSERT_NE(frame, inside) << "the platform draws no frame";
+    const QRect stored = StoredPlace().marginsAdded(
+        QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                 frame.right() - inside.right(), frame.bottom() - inside.bottom()));
+    EXPECT_TRUE(area.contains(frame)) << "at " << frame.x() << ", " << frame.y();
+    const int left = stored.right() > area.right() ? area.right() + 1 - frame.width() : stored.left();
+    const int top = stored.bottom() > area.bottom() ? area.bottom() + 1 - frame.height() : stored.top();
+    EXPECT_EQ(frame.topLeft(), QPoint(left, top));
+}
+
+// "OK" has the focus however the dialog opens. Opened from the keyboard, it shows the mark
+// the style draws on a button the keyboard has focused; opened with the mouse, it shows none
+// until the keyboard is used, as any window's focused button.
+TEST_F(AboutDialog, OpenedFromTheKeyboardMarksTheFocusOnOk)
+{
+    Dialog *dialog = Opened();
+    ASSERT_NE(dialog, nullptr);
+    QWidget *ok = In(dialog, "OKButton");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(ok->hasFocus());
+    const QImage unmarked = ok->grab().toImage();
+    // Tab leaves the focus on the only control there is, now with the mark.
+    QTest::keyClick(ok, Qt::Key_Tab);
+    ASSERT_TRUE(ok->hasFocus());
+    const QImage marked = ok->grab().toImage();
+    ASSERT_NE(marked, unmarked) << "the style draws no mark on a focused button";
+    QTest::keyClick(ok, Qt::Key_Return);
+    ASSERT_FALSE(dialog->IsLoaded());
+
+    // Tab to "About", Enter.
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    Button("Command41")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Button("Command41"), Qt::Key_Tab);
+    ASSERT_TRUE(HasFocus("cmdAbout"));
+    QTest::keyClick(Button("cmdAbout"), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ok = In(dialog, "OKButton");
+    ASSERT_TRUE(ok->hasFocus());
+    EXPECT_EQ(ok->grab().toImage(), marked);
+}
+
 TEST_F(AboutDialog, ShowsTheDesignedColoursAndFonts)
 {
     Dialog *dialog = Opened();

@@ -1,7 +1,9 @@
 #pragma once
-// Readable QString and QStringList values in GoogleTest messages. Include it in every test.
+// Readable QString, QStringList and geometry values in GoogleTest messages. Include it in every test.
 #include <ostream>
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -12,4 +14,9 @@ inline void PrintTo(const QStringList &list, std::ostream *os)
     for (qsizetype i = 0; i < list.size(); ++i)
         *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
     *os << ']';
+}
+inline void PrintTo(const QPoint &p, std::ostream *os) { *os << '(' << p.x() << ", " << p.y() << ')'; }
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << r.width() << 'x' << r.height() << " at (" << r.x() << ", " << r.y() << ')';
 }
