@@ -1,9 +1,11 @@
 #include <cstdio>
-
-#include <QFileInfo>
-#include <QRegularExpression>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include <QApplication>
+#include <QByteArray>
+#include <QString>
 
 #include "app/Application.h"
 #include "app/frmRound.h"
@@ -11,35 +13,59 @@
 
 namespace {
 
-// Without a display the toolkit would abort with a long message; say it in one line.
-bool DisplayAvailable()
+// Qt 6.4 aborts when no platform plugin can reach a display: whatever DISPLAY or
+// QT_QPA_PLATFORM say, QApplication's constructor then prints several lines and calls
+// qFatal(), and nothing lets the program ask beforehand. So while the application is being
+// made its messages are held back: a fatal one is replaced by one line and exit status 2,
+// the others are passed on once the application stands.
+class MessagesHeldWhileStarting
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return true;
-    const QString display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty())
-        return false;
-    // A local display ":N" has its socket; for any other form let the toolkit try.
-    const auto local = QRegularExpression(QStringLiteral("^:(\\d+)(\\.\\d+)?$")).match(display);
-    return !local.hasMatch() ||
-           QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + local.captured(1));
-#else
-    return true;
-#endif
-}
+public:
+    MessagesHeldWhileStarting() { previous_ = qInstallMessageHandler(&Hold); }
+    ~MessagesHeldWhileStarting()
+    {
+        qInstallMessageHandler(previous_);
+        for (const Message &m : held_)
+            qt_message_output(m.type,
+                              QMessageLogContext(Text(m.file), m.line, Text(m.function), Text(m.category)),
+                              m.text);
+        held_.clear();
+    }
+    MessagesHeldWhileStarting(const MessagesHeldWhileStarting &) = delete;
+    MessagesHeldWhileStarting &operator=(const MessagesHeldWhileStarting &) = delete;
+
+private:
+    struct Message
+    {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
+
+    static const char *Text(const QByteArray &bytes) { return bytes.isNull() ? nullptr : bytes.constData(); }
+
+    static void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtFatalMsg) {
+            std::fputs("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n",
+                       stderr);
+            std::_Exit(2);
+        }
+        held_.push_back({type, context.file, context.function, context.category, context.line, text});
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Message> held_;
+};
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!DisplayAvailable()) {
-        std::fputs("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n", stderr);
-        return 2;
-    }
+    std::optional<MessagesHeldWhileStarting> held(std::in_place);
     QApplication app(argc, argv);
+    held.reset();
     SetUpApplication();
 
     DesktopSeams seams;
