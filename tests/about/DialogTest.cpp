@@ -1,8 +1,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
@@ -273,6 +276,39 @@ TEST_F(AboutDialog, OpenedFromTheKeyboardMarksTheFocusOnOk)
     ok = In(dialog, "OKButton");
     ASSERT_TRUE(ok->hasFocus());
     EXPECT_EQ(ok->grab().toImage(), marked);
+}
+
+// The style caches a button's pictures by its palette's identity; a dialog built afresh at
+// each opening must not bring "OK" a palette the cache has not seen, or every opening would
+// cache the same pictures again.
+class PaletteKeys : public QProxyStyle
+{
+public:
+    PaletteKeys() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_PanelButtonCommand)
+            keys.insert(option->palette.cacheKey());
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable QSet<qint64> keys;
+};
+
+TEST_F(AboutDialog, DrawsOkWithOnePaletteAtEveryOpening)
+{
+    PaletteKeys style;
+    for (int opening = 0; opening < 4; ++opening) {
+        Dialog *dialog = Opened();
+        ASSERT_NE(dialog, nullptr);
+        QWidget *ok = In(dialog, "OKButton");
+        ok->setStyle(&style);
+        (void)ok->grab();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_FALSE(dialog->IsLoaded());
+        QTest::qWait(0); // lets the discarded controls go
+    }
+    EXPECT_EQ(style.keys.size(), 1);
 }
 
 TEST_F(AboutDialog, ShowsTheDesignedColoursAndFonts)
