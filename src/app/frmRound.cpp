@@ -37,28 +37,27 @@ using design::Px;
 using design::Twips;
 
 // The twelve stacked "Click to Convert" buttons, in the order a routing step sets their
-// visibility: the converter each stands for, its design name, its control and its procedure.
+// visibility: the converter each stands for, its control and its procedure.
 struct ConverterControl
 {
     catalog::ConverterButton button;
-    const char *name;
     QPushButton *frmRound::*control;
     void (frmRound::*click)();
 };
 
 constexpr ConverterControl ConverterControls[] = {
-    {catalog::ConverterButton::Command1, "Command1", &frmRound::Command1, &frmRound::Command1_Click},
-    {catalog::ConverterButton::Command31, "Command31", &frmRound::Command31, &frmRound::Command31_Click},
-    {catalog::ConverterButton::Command41, "Command41", &frmRound::Command41, &frmRound::Command41_Click},
-    {catalog::ConverterButton::Command51, "Command51", &frmRound::Command51, &frmRound::Command51_Click},
-    {catalog::ConverterButton::Command6, "Command6", &frmRound::Command6, &frmRound::Command6_Click},
-    {catalog::ConverterButton::Command7, "Command7", &frmRound::Command7, &frmRound::Command7_Click},
-    {catalog::ConverterButton::Command8, "Command8", &frmRound::Command8, &frmRound::Command8_Click},
-    {catalog::ConverterButton::Command9, "Command9", &frmRound::Command9, &frmRound::Command9_Click},
-    {catalog::ConverterButton::Command10, "Command10", &frmRound::Command10, &frmRound::Command10_Click},
-    {catalog::ConverterButton::Command11, "Command11", &frmRound::Command11, &frmRound::Command11_Click},
-    {catalog::ConverterButton::Command12, "Command12", &frmRound::Command12, &frmRound::Command12_Click},
-    {catalog::ConverterButton::Command13, "Command13", &frmRound::Command13, &frmRound::Command13_Click},
+    {catalog::ConverterButton::Command1, &frmRound::Command1, &frmRound::Command1_Click},
+    {catalog::ConverterButton::Command31, &frmRound::Command31, &frmRound::Command31_Click},
+    {catalog::ConverterButton::Command41, &frmRound::Command41, &frmRound::Command41_Click},
+    {catalog::ConverterButton::Command51, &frmRound::Command51, &frmRound::Command51_Click},
+    {catalog::ConverterButton::Command6, &frmRound::Command6, &frmRound::Command6_Click},
+    {catalog::ConverterButton::Command7, &frmRound::Command7, &frmRound::Command7_Click},
+    {catalog::ConverterButton::Command8, &frmRound::Command8, &frmRound::Command8_Click},
+    {catalog::ConverterButton::Command9, &frmRound::Command9, &frmRound::Command9_Click},
+    {catalog::ConverterButton::Command10, &frmRound::Command10, &frmRound::Command10_Click},
+    {catalog::ConverterButton::Command11, &frmRound::Command11, &frmRound::Command11_Click},
+    {catalog::ConverterButton::Command12, &frmRound::Command12, &frmRound::Command12_Click},
+    {catalog::ConverterButton::Command13, &frmRound::Command13, &frmRound::Command13_Click},
 };
 
 // True when a table has one row per enumerator, in the enumeration's order, so that an
@@ -228,7 +227,7 @@ void frmRound::BuildControls()
         for (const auto button : {Command9, Command10, Command11, Command12, Command13, Command1,
                                   Command6, Command7, Command8, Command51, Command31, Command41}) {
             const ConverterControl &c = ControlOf(button);
-            this->*c.control = MakeButton(Frame2, c.name, spot, catalog::window::ClickToConvert);
+            this->*c.control = MakeButton(Frame2, catalog::ButtonName(button), spot, catalog::window::ClickToConvert);
         }
     }
 

@@ -24,17 +24,17 @@ FramePlacement::FramePlacement(QWidget *window, DesignedFrame designed)
     window->installEventFilter(this);
 }
 
-QMargins FramePlacement::Margins() const
+QMargins FrameMargins(const QWidget *window)
 {
-    const QRect frame = window_->frameGeometry();
-    const QRect inside = window_->geometry();
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
     return {inside.left() - frame.left(), inside.top() - frame.top(),
             frame.right() - inside.right(), frame.bottom() - inside.bottom()};
 }
 
 void FramePlacement::Place()
 {
-    margins_ = Margins();
+    margins_ = FrameMargins(window_);
     const QRect designed = designed_(margins_);
     const QScreen *screen = QGuiApplication::screenAt(designed.center());
     if (!screen)
@@ -65,7 +65,7 @@ bool FramePlacement::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Expose:
     case QEvent::Move:
         if (awaitingFrame_) {
-            if (Margins() != margins_) {
+            if (FrameMargins(window_) != margins_) {
                 Place();
                 awaitingFrame_ = false;
             } else if (window_->pos() != placed_) {

@@ -14,6 +14,9 @@ class QWidget;
 // top-left corner, and so its title bar, in it.
 QRect FittedInto(QRect frame, const QRect &area);
 
+// The margins of a window's frame around its inside: none until a frame is put round it.
+QMargins FrameMargins(const QWidget *window);
+
 // Places a window's frame when it is next shown. A window manager frames a window only once
 // it is mapped, so the frame's margins may be known only after the show: when they arrive,
 // the window is placed again, unless it has been moved meanwhile.
@@ -32,7 +35,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QMargins Margins() const;
     void Place();
 
     QWidget *window_;

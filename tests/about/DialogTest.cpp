@@ -14,6 +14,7 @@
 #include "catalog/UnitNames.h"
 #include "support/QtPrinting.h"
 #include "support/Window.h"
+#include "widgets/Placement.h"
 
 namespace {
 
@@ -227,19 +228,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // Wholly on the screen's available area, title bar included: at its stored place where that
-// fits, otherwise moved just as far as the edges it would cross. The SmallScreen test runs
-// this where the stored place lies partly past the right edge.
+// fits, otherwise moved just as far as the edges it would cross. The CTest
+// WindowsOnASmallHiDpiScreen runs this where the stored place lies partly past the right edge.
 TEST_F(AboutDialog, OpensWhollyOnTheScreen)
 {
     Dialog *dialog = Opened();
     ASSERT_NE(dialog, nullptr);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = dialog->frameGeometry();
-    const QRect inside = dialog->geometry();
-    ASSERT_NE(frame, inside) << "the platform draws no frame";
-    const QRect stored = StoredPlace().marginsAdded(
-        QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
-                 frame.right() - inside.right(), frame.bottom() - inside.bottom()));
+    ASSERT_NE(frame, dialog->geometry()) << "the platform draws no frame";
+    const QRect stored = StoredPlace().marginsAdded(FrameMargins(dialog));
     EXPECT_TRUE(area.contains(frame)) << "at " << frame.x() << ", " << frame.y();
     const int left = stored.right() > area.right() ? area.right() + 1 - frame.width() : stored.left();
     const int top = stored.bottom() > area.bottom() ? area.bottom() + 1 - frame.height() : stored.top();

@@ -354,7 +354,7 @@ namespace {
 
 // Its frame, title bar included, in the centre of the screen's available area; where the
 // window is too large for the area, its top-left corner with the title bar in the area. The
-// SmallScreen test runs this on a screen too low for the window.
+// CTest WindowsOnASmallHiDpiScreen runs this on a screen too low for the window.
 TEST(MainWindowPlacement, OpensInTheCentreOfTheScreen)
 {
     RecordingSeams seams;

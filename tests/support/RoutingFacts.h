@@ -2,6 +2,7 @@
 // What the program's routing says, for tests that need it: which "Click to Convert" button
 // serves a from-unit (the routing test pins that against the design, and the other tests
 // take it from here), and which type the type list's text names.
+#include <algorithm>
 #include <optional>
 
 #include <QList>
@@ -12,15 +13,7 @@
 #include "catalog/Routing.h"
 #include "catalog/UnitLists.h"
 
-// A button's design name, which is also its control's objectName.
-inline const char *ButtonName(catalog::ConverterButton button)
-{
-    // In the order of the enumeration.
-    static const char *const names[] = {"Command1", "Command31", "Command41", "Command51",
-                                        "Command6", "Command7",  "Command8",  "Command9",
-                                        "Command10", "Command11", "Command12", "Command13"};
-    return names[int(button)];
-}
+using catalog::ButtonName;
 
 // The button left answering once the type and then the from-unit are picked: the one the
 // unit's routing row names, or else the one the type's button step made visible.
@@ -45,10 +38,10 @@ inline std::optional<catalog::ConverterButton> LengthButtonOf(const QString &fro
 inline QList<catalog::ConverterButton> LengthButtons()
 {
     QList<catalog::ConverterButton> buttons;
-    for (int b = 0; b <= int(catalog::ConverterButton::Command13); ++b)
-        for (const QString &from : catalog::FromUnitList(catalog::MeasurementType::Linear))
-            if (LengthButtonOf(from) == catalog::ConverterButton(b) && !buttons.contains(catalog::ConverterButton(b)))
-                buttons << catalog::ConverterButton(b);
+    for (const QString &from : catalog::FromUnitList(catalog::MeasurementType::Linear))
+        if (const auto button = LengthButtonOf(from); button && !buttons.contains(*button))
+            buttons << *button;
+    std::sort(buttons.begin(), buttons.end());
     return buttons;
 }
 
