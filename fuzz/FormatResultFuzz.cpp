@@ -6,7 +6,8 @@
 // ("2.50", "0.525", "1234.5679", "12.00000000"). Before the point at least one digit, except
 // for a negative value below 1 ("-.50"), and no leading zero otherwise. The text is the same
 // under every locale. Below 1E15 in magnitude the input's value gives no exponent form, and
-// the result is that value rounded to four decimals, held to 15 significant digits.
+// the result is that value rounded to four decimals, held to 15 significant digits. A number
+// beyond the range of a double gives the empty text.
 //
 // OSTREVAN_FUZZ_LOCALES (names separated by blanks or commas) replaces the locales compared.
 
@@ -85,6 +86,11 @@ QString FormatEverywhere(const QString &input)
 void CheckText(const QString &input)
 {
     const QString r = FormatEverywhere(input);
+    if (!std::isfinite(LeadingNumber(input))) {
+        if (!r.isEmpty())
+            Fail("FormatResult of a number beyond a double is empty", "input " + Shown(input) + " gives " + Shown(r));
+        return;
+    }
     if (r.contains(u'E'))
         return; // a value of 1E15 or more keeps the exponent form PointText gave it
     const std::string fault = ShapeFault(r);

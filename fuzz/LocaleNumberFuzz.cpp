@@ -3,6 +3,8 @@
 //
 // Any text reads as a finite number, as no number, or as an infinity where it has an exponent
 // or more digits than a double holds before its point: a number beyond the range of a double.
+// A text without an exponent whose only digit before its first separator is a zero ("0,750")
+// reads as a number of magnitude below one, or as no number: no one groups after a zero.
 //
 // What holds for a finite x whose 15-digit value is itself finite (above about 1.797693e308
 // the 15 digits round past the largest double, and the written text reads as no number):
@@ -63,11 +65,31 @@ bool MayLieBeyondADouble(const QString &text)
     return digits > 308 || text.contains(QLocale().exponential());
 }
 
+bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
+
+// The first digit of the text is a zero and the next character, direction marks aside, is none:
+// "0,750", "$0 750", "0.5".
+bool ZeroBeforeItsFirstSeparator(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && !text[i].isDigit())
+        ++i;
+    if (i == text.size() || text[i].digitValue() != 0)
+        return false;
+    for (++i; i < text.size() && IsDirectionMark(text[i]); ++i) {
+    }
+    return i < text.size() && !text[i].isDigit();
+}
+
 void CheckText(const QString &text)
 {
     const auto v = LocaleNumber(text);
     if (v && (std::isnan(*v) || (std::isinf(*v) && !MayLieBeyondADouble(text))))
         Fail("LocaleNumber gives a finite number, none, or an infinity for a number beyond a double",
+             "text " + Shown(text) + " gives " + Shown(*v));
+    // A run of nines beyond a double's digits rounds up to one.
+    if (v && std::fabs(*v) > 1 && ZeroBeforeItsFirstSeparator(text) && !MayLieBeyondADouble(text))
+        Fail("a number whose only digit before its first separator is a zero is below one, or no number",
              "text " + Shown(text) + " gives " + Shown(*v));
 }
 

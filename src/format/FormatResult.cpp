@@ -2,12 +2,30 @@
 
 #include "format/Numbers.h"
 
+#include <cmath>
+#include <string_view>
+
+namespace {
+
+// The decimals the mask keeps.
+constexpr int MaskDecimals(std::string_view mask)
+{
+    const std::size_t point = mask.find('.');
+    return point == std::string_view::npos ? 0 : int(mask.size() - point - 1);
+}
+
+} // namespace
+
 QString FormatResult(const QString &raw)
 {
     const double v = LeadingNumber(raw);
+    if (!std::isfinite(v))
+        return {}; // no number to show: the converters call it too large before they come here
     const QString masked = MaskText(v, QString::fromLatin1(ResultMask));
-    // The mask's own text always reads back; the rounding through the user's symbols is the point.
-    const double rounded = LocaleNumber(masked).value_or(0.0);
+    // Read back, the mask's text is v rounded to the mask's decimals under every locale Qt
+    // knows, which the tests check. Were one ever not to read back, that rounding itself
+    // is shown, never another number.
+    const double rounded = LocaleNumber(masked).value_or(RoundHalfAway(v, MaskDecimals(ResultMask)));
     QString r = PointText(rounded).trimmed();
 
     if (r.contains(u'E'))

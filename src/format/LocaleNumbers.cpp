@@ -2,12 +2,16 @@
 
 // The conversions that follow the user's settings, through the default QLocale.
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QLocale>
 #include <QRegularExpression>
+
+#include "format/QtCorrections.h"
 
 namespace {
 
@@ -50,147 +54,6 @@ QString TrimmedEnd(const QString &text)
     while (n > 0 && text[n - 1].isSpace())
         --n;
     return text.left(n);
-}
-
-// The locale's digits, and the Latin ones that Qt reads in every locale. Some locales write
-// digits beyond the 16-bit range, two UTF-16 units each.
-struct Digits
-{
-    char32_t zero;
-    qsizetype width;
-
-    // The length of the digit that starts at i, or 0 where none does.
-    qsizetype At(const QString &t, qsizetype i) const
-    {
-        if (i >= t.size())
-            return 0;
-        if (t[i] >= u'0' && t[i] <= u'9')
-            return 1;
-        if (i + width > t.size())
-            return 0;
-        const char32_t c = width == 2 && t[i].isHighSurrogate() ? QChar::surrogateToUcs4(t[i], t[i + 1])
-                                                                : char32_t(t[i].unicode());
-        return c >= zero && c <= zero + 9 ? width : 0;
-    }
-
-    bool IsZero(const QString &t, qsizetype i) const
-    {
-        const qsizetype w = At(t, i);
-        const char32_t c = w ? QStringView(t).sliced(i, w).toUcs4().value(0) : 0;
-        return w && (c == U'0' || c == zero);
-    }
-
-    // Where the first digit of the text starts, or its end.
-    qsizetype First(const QString &t) const
-    {
-        qsizetype i = 0;
-        while (i < t.size() && !At(t, i))
-            ++i;
-        return i;
-    }
-};
-
-// ---- Digit grouping ----
-// Qt 6.4 mishandles the minimum grouping digits of locales such as es_ES, pl_PL, pt_PT and
-// bg_BG, which group four-digit numbers not at all but longer ones in full: toString and
-// toCurrencyString merge a leading group shorter than that minimum into the next
-// ("1209.600,00" for 1.209.600,00), and toDouble refuses such a leading group ("1.000,00").
-// Qt's group sizes are right; so the numbers are written without separators and grouped
-// here, and a number Qt refuses is read again without separators that stand in the locale's
-// places. This can go once Qt groups these locales correctly.
-struct Grouping
-{
-    QString separator;
-    int first = 0;   // digits of the last group before the point, 0 where the locale groups none
-    int higher = 0;  // digits of each group before it
-    int minimum = 1; // digits a leading group needs before the number is grouped at all
-};
-
-// The sizes of the digit groups that start at the first digit, parted by the separator, and
-// where they end; a separator that no digit follows ends them.
-QList<int> GroupSizes(const QString &t, const Digits &digits, const QString &separator, qsizetype &end)
-{
-    QList<int> sizes{0};
-    qsizetype i = digits.First(t);
-    end = i;
-    while (true) {
-        if (const qsizetype w = digits.At(t, i)) {
-            ++sizes.back();
-            i += w;
-            end = i;
-        } else if (!separator.isEmpty() && sizes.back() > 0 && QStringView(t).sliced(i).startsWith(separator)
-                   && digits.At(t, i + separator.size())) {
-            sizes << 0;
-            i += separator.size();
-        } else {
-            return sizes;
-        }
-    }
-}
-
-// The group sizes as Qt writes them, from the rightmost groups of a long number, where the
-// fault cannot reach; the minimum from the shortest number Qt groups.
-Grouping GroupingOf(QLocale locale, const Digits &digits)
-{
-    locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    Grouping g{locale.groupSeparator()};
-    qsizetype end = 0;
-    const QList<int> sizes = GroupSizes(locale.toString(1234567890123456789LL), digits, g.separator, end);
-    if (sizes.size() < 3)
-        return {};
-    g.first = sizes.last();
-    g.higher = sizes[sizes.size() - 2];
-    qlonglong n = 1;
-    for (int i = 1; i < g.first; ++i)
-        n *= 10;
-    for (g.minimum = 1; g.first + g.minimum < 18; ++g.minimum)
-        if (locale.toString(n *= 10).contains(g.separator))
-            break;
-    return g;
-}
-
-// An ungrouped number ("1209600,00") with its integer digits grouped as the locale groups them.
-QString Grouped(const Grouping &g, const Digits &digits, const QString &text)
-{
-    if (g.first <= 0)
-        return text;
-    const qsizetype begin = digits.First(text);
-    QList<qsizetype> starts;
-    qsizetype end = begin;
-    while (const qsizetype w = digits.At(text, end)) {
-        starts << end;
-        end += w;
-    }
-    const qsizetype n = starts.size();
-    if (n < g.first + g.minimum)
-        return text;
-    QString out = text.left(begin);
-    for (qsizetype k = 0; k < n; ++k) {
-        const qsizetype right = n - k; // this digit and those after it
-        if (k > 0 && right >= g.first && (right - g.first) % g.higher == 0)
-            out += g.separator;
-        out += text.mid(starts[k], (k + 1 < n ? starts[k + 1] : end) - starts[k]);
-    }
-    return out + text.mid(end);
-}
-
-// The number without its group separators where every one stands in the locale's places,
-// whatever the length of the leading group; none where there is no separator to take out or
-// one stands elsewhere, or where the number starts with a zero ("0.500" is no grouped 500).
-std::optional<QString> Ungrouped(const Grouping &g, const Digits &digits, const QString &text)
-{
-    if (g.first <= 0 || !text.contains(g.separator))
-        return std::nullopt;
-    qsizetype end = 0;
-    const QList<int> sizes = GroupSizes(text, digits, g.separator, end);
-    const qsizetype begin = digits.First(text);
-    if (sizes.size() < 2 || sizes.last() != g.first || sizes.front() > g.higher
-        || text.indexOf(g.separator, end) >= 0 || digits.IsZero(text, begin))
-        return std::nullopt;
-    for (qsizetype i = 1; i + 1 < sizes.size(); ++i)
-        if (sizes[i] != g.higher)
-            return std::nullopt;
-    return text.left(begin) + text.mid(begin, end - begin).remove(g.separator) + text.mid(end);
 }
 
 // The user's currency form of one unit, around its number: what stands before and after it.
@@ -295,7 +158,8 @@ struct Conventions
 {
     explicit Conventions(const QLocale &l)
         : locale(l), plain(l), zero(l.zeroDigit()), digits{zero.toUcs4().value(0, U'0'), zero.size()},
-          grouping(GroupingOf(l, digits)), groupsAmounts(!(l.numberOptions() & QLocale::OmitGroupSeparator)),
+          corrections(l, digits), exponential(Unmarked(l.exponential())),
+          groupsAmounts(!(l.numberOptions() & QLocale::OmitGroupSeparator)),
           positive(SidesOf(l, l.currencySymbol(), false).value_or(CurrencySides{})),
           negative(SidesOf(l, l.currencySymbol(), true).value_or(CurrencySides{})), forms(CurrencyForms(l))
     {
@@ -305,46 +169,91 @@ struct Conventions
     QLocale locale;
     QLocale plain; // writes no group separators
     QString zero;
-    Digits digits;
-    Grouping grouping;
+    LocaleDigits digits;
+    QtCorrections corrections;
+    QString exponential;
     bool groupsAmounts; // the locale's own numbers have group separators
     CurrencySides positive;
     CurrencySides negative;
     QList<CurrencyForm> forms;
 };
 
-// The program keeps one locale; tests and fuzzers switch among a few.
-const Conventions &ConventionsOf(const QLocale &locale)
+// The program keeps one locale; tests and fuzzers switch among a few. A caller keeps what it
+// was given for as long as it holds it, even where asking for another locale drops it here.
+std::shared_ptr<const Conventions> ConventionsOf(const QLocale &locale)
 {
-    static std::vector<std::unique_ptr<Conventions>> known;
+    static std::vector<std::shared_ptr<const Conventions>> known;
     for (const auto &c : known)
         if (c->locale == locale)
-            return *c;
+            return c;
     if (known.size() == 8)
         known.erase(known.begin());
-    known.push_back(std::make_unique<Conventions>(locale));
-    return *known.back();
-}
-
-// Qt's reading: the value; an infinity of its sign for a number beyond the range of a double,
-// where Qt gives the infinity and says it failed. "inf" and "nan" are no number.
-std::optional<double> QtReading(const QLocale &locale, const QString &t)
-{
-    bool ok = false;
-    const double value = locale.toDouble(t, &ok);
-    if (ok ? std::isfinite(value) : std::isinf(value))
-        return value;
-    return std::nullopt;
+    known.push_back(std::make_shared<const Conventions>(locale));
+    return known.back();
 }
 
 // "1.500" where "." is neither the locale's decimal point nor its group separator, or "1,500"
-// where "," is neither, may be a whole number grouped or one with three decimals.
-bool Ambiguous(const QLocale &locale, const QString &t)
+// where "," is neither, may be a whole number grouped or one with three decimals: a lone such
+// separator with as many digits after it as the locale's last group, and before it no more
+// than a leading group holds. After more ("1234.567") it can only be a decimal point.
+bool Ambiguous(const Conventions &c, const QString &t)
 {
-    static const QRegularExpression shape(QStringLiteral("^[+-]?[0-9]+([.,])[0-9]{3}$"));
+    static const QRegularExpression shape(QStringLiteral("^[+-]?([0-9]+)([.,])([0-9]+)$"));
     const QRegularExpressionMatch match = shape.match(t);
-    return match.hasMatch() && match.captured(1) != locale.decimalPoint()
-        && match.captured(1) != locale.groupSeparator();
+    if (!match.hasMatch() || match.captured(2) == c.locale.decimalPoint()
+        || match.captured(2) == c.locale.groupSeparator())
+        return false;
+    // A locale that groups none says nothing of its writers' groups: take those most regions write.
+    const QtCorrections::Grouping &g = c.corrections.Groups();
+    const int last = g.last > 0 ? g.last : 3, leading = g.last > 0 ? g.higher : 3;
+    return match.capturedLength(3) == last && match.capturedLength(1) <= leading;
+}
+
+// The start and length of each run of other characters between the digits of the text's
+// mantissa, from its first digit to its exponent sign or its end.
+QList<std::pair<qsizetype, qsizetype>> Separators(const Conventions &c, const QString &t, qsizetype first)
+{
+    qsizetype end = t.size();
+    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.exponential})
+        if (const qsizetype at = sign.isEmpty() ? -1 : t.indexOf(sign, first); at >= 0)
+            end = std::min(end, at);
+    QList<std::pair<qsizetype, qsizetype>> runs;
+    for (qsizetype i = first; i < end;) {
+        if (const qsizetype w = c.digits.At(t, i)) {
+            i += w;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < end && !c.digits.At(t, j))
+            ++j;
+        if (j == end)
+            break; // what follows the last digit parts nothing
+        runs.emplace_back(i, j - i);
+        i = j;
+    }
+    return runs;
+}
+
+// No one groups a number whose integer digits begin with a zero ("0,750" is no 750 under U.S.
+// settings). Its one separator is its decimal point: the locale's own, or a "." whatever the
+// locale ("0.750" is 0.75 under German settings too, as in the start texts). Any other
+// separator, or more than one, and it is no number.
+std::optional<double> ZeroLedNumber(const Conventions &c, const QString &t, qsizetype first)
+{
+    const auto runs = Separators(c, t, first);
+    if (runs.size() > 1)
+        return std::nullopt;
+    if (runs.isEmpty())
+        return c.corrections.Read(t);
+    const auto [at, length] = runs.front();
+    const QString separator = t.mid(at, length);
+    if (separator == c.locale.decimalPoint())
+        return c.corrections.Read(t);
+    if (separator != u'.')
+        return std::nullopt;
+    if (const auto value = c.corrections.Read(t.left(at) + c.locale.decimalPoint() + t.mid(at + 1)))
+        return value;
+    return QtReading(QLocale::c(), t);
 }
 
 // A number as the locale writes it, or failing that with "." as the decimal point, where
@@ -356,12 +265,11 @@ std::optional<double> PlainNumber(const Conventions &c, QString t)
     for (const QString &own : {c.locale.groupSeparator(), c.locale.decimalPoint()})
         if (const QString typed = Typed(own); !typed.isEmpty() && typed != own)
             t.replace(typed, own);
-    if (const auto value = QtReading(c.locale, t))
+    if (const qsizetype first = c.digits.First(t); c.digits.IsZero(t, first))
+        return ZeroLedNumber(c, t, first);
+    if (const auto value = c.corrections.Read(t))
         return value;
-    if (const auto ungrouped = Ungrouped(c.grouping, c.digits, t))
-        if (const auto value = QtReading(c.locale, *ungrouped))
-            return value;
-    if (Ambiguous(c.locale, t))
+    if (Ambiguous(c, t))
         return std::nullopt;
     return QtReading(QLocale::c(), t);
 }
@@ -420,7 +328,8 @@ std::optional<double> ReadAs(const CurrencyForm &form, const QString &t, const C
 
 std::optional<double> LocaleNumber(const QString &text)
 {
-    const Conventions &c = ConventionsOf(QLocale());
+    const auto conventions = ConventionsOf(QLocale());
+    const Conventions &c = *conventions;
     const QString t = Unmarked(text);
     if (t.isEmpty())
         return std::nullopt;
@@ -434,7 +343,8 @@ std::optional<double> LocaleNumber(const QString &text)
 
 QString CurrencyText(double value)
 {
-    const Conventions &c = ConventionsOf(QLocale());
+    const auto conventions = ConventionsOf(QLocale());
+    const Conventions &c = *conventions;
     const double rounded = RoundHalfAway(value, 2);
     if (!std::isfinite(rounded))
         return c.locale.toCurrencyString(rounded, c.locale.currencySymbol(), 2);
@@ -450,7 +360,7 @@ QString CurrencyText(double value)
     }
     // The user's currency form around the number, taken from the form of one unit.
     const CurrencySides &sides = rounded < 0 ? c.negative : c.positive;
-    return sides.before + (c.groupsAmounts ? Grouped(c.grouping, c.digits, number) : number) + sides.after;
+    return sides.before + (c.groupsAmounts ? c.corrections.Grouped(number) : number) + sides.after;
 }
 
 QString MaskText(double value, const QString &mask)
@@ -461,7 +371,8 @@ QString MaskText(double value, const QString &mask)
     const int minDecimals = int(decimalsPart.count(u'0'));
     const bool grouping = mask.left(point < 0 ? mask.size() : point).contains(u',');
 
-    const Conventions &c = ConventionsOf(QLocale());
+    const auto conventions = ConventionsOf(QLocale());
+    const Conventions &c = *conventions;
     QString text = c.plain.toString(RoundHalfAway(value, maxDecimals), 'f', maxDecimals);
     if (maxDecimals > minDecimals) {
         const QString separator = c.locale.decimalPoint();
@@ -473,7 +384,7 @@ QString MaskText(double value, const QString &mask)
         if (drop == maxDecimals && text.endsWith(separator))
             text.chop(separator.size());
     }
-    return grouping ? Grouped(c.grouping, c.digits, text) : text;
+    return grouping ? c.corrections.Grouped(text) : text;
 }
 
 void UseHomeConventionsForBareLocale()

@@ -2,7 +2,8 @@
 // The only places where numbers and texts meet. LeadingNumber, NumberText and PointText
 // always use "." as the decimal point (PointNumbers.cpp); LocaleNumber, CurrencyText and
 // MaskText follow the user's settings through the default QLocale, so that a test can pin
-// one with QLocale::setDefault (LocaleNumbers.cpp).
+// one with QLocale::setDefault (LocaleNumbers.cpp, with QtCorrections.cpp where Qt 6.4 reads
+// or writes a locale's numbers wrongly).
 
 #include <optional>
 #include <QString>
@@ -47,12 +48,17 @@ FifteenDigits DigitsOf(double value);
 // "- 5" are no number. Group separators in the locale's places read however short the
 // leading group ("1.000,00" under Spanish settings). What a keyboard types stands for what
 // the locale writes: a blank for a no-break space, "'" for "’", plain forms for full-width
-// and half-width ones ("３５０", "¥" for "￥"); direction marks are ignored. Where the locale's
-// reading fails, a plain number with "." as the decimal point ("350.00" under German
-// settings too), except a single "." or "," that is not the locale's own, followed by
-// exactly three digits and nothing more: "1.500" under French settings may be 1500 or 1.5,
-// and is no number. A number beyond the range of a double ("1E309") reads as an infinity of
-// its sign. Anything else is no number.
+// and half-width ones ("３５０", "¥" for "￥"); direction marks are ignored. The locale's own
+// exponent form reads ("١اس+٠٣" under Egyptian Arabic settings). Where the locale's reading
+// fails, a plain number with "." as the decimal point ("350.00" under German settings too),
+// except a single "." or "," that is not the locale's own, followed by as many digits as the
+// locale's last group and after no more than a leading group holds: "1.500" under French
+// settings may be 1500 or 1.5, and is no number ("1234.567" is 1234.567). A number whose
+// integer digits begin with a zero is never grouped: its one separator, the locale's decimal
+// point or ".", is its decimal point ("0.750" is 0.75 under German settings), and any other
+// separator, or more than one, makes it no number ("0,750" under U.S. settings). A number
+// beyond the range of a double ("1E309") reads as an infinity of its sign. Anything else is
+// no number.
 std::optional<double> LocaleNumber(const QString &text);
 
 // The value in the user's currency format, rounded half away from zero on its

@@ -318,7 +318,13 @@ INSTANTIATE_TEST_SUITE_P(Prices, RegionalGoldPrice, ::testing::Values(
     // Amounts grouped in full where the region does, today's gold price typed its way.
     RegionalCase{"es_ES", false, "2000", "TALENT - Gold =  1.209.600,00\u00a0\u20ac  U.S. Dollars"},
     RegionalCase{"pl_PL", false, "2 000", "TALENT - Gold =  1\u00a0209\u00a0600,00\u00a0z\u0142  U.S. Dollars"},
-    RegionalCase{"de_CH", false, "CHF 2'000", "TALENT - Gold =  1\u2019209\u2019600.00\u00a0CHF  U.S. Dollars"}));
+    RegionalCase{"de_CH", false, "CHF 2'000", "TALENT - Gold =  1\u2019209\u2019600.00\u00a0CHF  U.S. Dollars"},
+    // No one groups a number that begins with a zero: three quarters with a decimal comma is
+    // no 750 under U.S. settings, and with a point it is three quarters under German ones.
+    RegionalCase{"en_US", false, "0,750", nullptr},
+    RegionalCase{"en_US", true, "0,750", nullptr},
+    RegionalCase{"de_DE", false, "0.750", "TALENT - Gold =  453,60\u00a0\u20ac  U.S. Dollars"},
+    RegionalCase{"de_DE", true, "0.750", "TALENT - Gold =  1.092,00\u00a0\u20ac"}));
 
 struct FailureCase
 {
@@ -375,6 +381,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"NT silver empty", true, "txtSilverNT", "", false},
     FailureCase{"NT multiple empty", true, "txtAmountNT", "", false},
     FailureCase{"NT multiple in letters", true, "txtAmountNT", "two", false},
+    FailureCase{"NT multiple with a group separator after a leading zero", true, "txtAmountNT", "0,750", false},
     FailureCase{"NT infinite multiple", true, "txtAmountNT", "1E999", true}));
 
 TEST_F(MoneyPanels, AFailedClickLeavesTheOtherPanelAlone)

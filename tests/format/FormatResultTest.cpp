@@ -33,6 +33,8 @@ const FormatCase kCases[] = {
     {"8.03921568627451E-05", "0.0001"},
     {"-0.00004", "0.00000000"},
     {"1E+20", "1E+20"},
+    {"9.7E+4715", ""},
+    {"-1E999", ""},
 };
 
 class FormatResultTest : public ::testing::TestWithParam<std::tuple<FormatCase, const char *>> {};
@@ -48,5 +50,18 @@ TEST_P(FormatResultTest, GivesTheSameTextUnderEverySetting)
 INSTANTIATE_TEST_SUITE_P(Table, FormatResultTest,
                          ::testing::Combine(::testing::ValuesIn(kCases),
                                             ::testing::Values("en_US", "de_DE", "fr_CH", "he_IL", "ar_EG")));
+
+// Every locale Qt knows, for the whole table: the rounding goes through the user's symbols
+// and back, and must come back as the number it was.
+TEST(FormatResult, GivesTheTableUnderEveryLocaleQtKnows)
+{
+    for (const QLocale &locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        LocaleGuard guard{locale};
+        for (const FormatCase &c : kCases)
+            EXPECT_EQ(FormatResult(QString::fromLatin1(c.input)), QString::fromLatin1(c.expected))
+                << "input " << c.input << " under " << locale.name().toStdString();
+    }
+}
 
 } // namespace

@@ -241,8 +241,13 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::Values(
     PriceCase{"fr_FR", "1.500", NoNumber}, PriceCase{"fr_FR", "1.000", NoNumber}, PriceCase{"fr_FR", "10.000", NoNumber},
     PriceCase{"fr_FR", "1.500 \u20ac", NoNumber}, PriceCase{"pt_PT", "1.000", NoNumber},
     PriceCase{"pt_PT", "10.000", NoNumber}, PriceCase{"pl_PL", "1.000", NoNumber}, PriceCase{"sv_SE", "1.000", NoNumber},
-    PriceCase{"ru_RU", "10.000", NoNumber}, PriceCase{"fr_FR", "-1.000", NoNumber}, PriceCase{"fr_FR", "0.500", NoNumber},
+    PriceCase{"ru_RU", "10.000", NoNumber}, PriceCase{"fr_FR", "-1.000", NoNumber},
     PriceCase{"de_CH", "1,500", NoNumber}, PriceCase{"fr_FR", "1.5", 1.5}, PriceCase{"fr_FR", "1.0000", 1},
+    // After a leading zero, or after more digits than a leading group holds, such a separator
+    // can only be a decimal point; "," is never one where the locale's is ".".
+    PriceCase{"fr_FR", "0.500", 0.5}, PriceCase{"fr_FR", "1234.567", 1234.567}, PriceCase{"fr_FR", "-1234.567", -1234.567},
+    PriceCase{"fr_FR", "1234.567 \u20ac", 1234.567}, PriceCase{"sv_SE", "12345.678", 12345.678},
+    PriceCase{"de_CH", "1234,567", NoNumber}, PriceCase{"de_CH", "0,500", NoNumber},
     PriceCase{"de_DE", "350.00", 350}, PriceCase{"de_DE", "4.75", 4.75}, PriceCase{"de_DE", "1.50", 1.5},
     PriceCase{"en_US", "1.500", 1.5}, PriceCase{"de_CH", "1.500", 1.5},
     // Separators in the locale's places, however short the leading group; not elsewhere.
@@ -266,6 +271,30 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::Values(
     PriceCase{"de_DE", "\u20ac\u20ac5", NoNumber}, PriceCase{"es_ES", "12abc", NoNumber},
     PriceCase{"de_DE", "$350", NoNumber}, PriceCase{"de_CH", "CHF 350 CHF", NoNumber},
     PriceCase{"de_DE", "EUR \u20ac 350", NoNumber}, PriceCase{"it_IT", "\u20ac  350,00", NoNumber},
+    // No one groups a number that begins with a zero: its one separator is the decimal point,
+    // the locale's own or "."; any other, or more than one, and it is no number.
+    PriceCase{"en_US", "0,750", NoNumber}, PriceCase{"en_US", "$0,750", NoNumber}, PriceCase{"en_US", "0,750 $", NoNumber},
+    PriceCase{"en_US", "-0,750", NoNumber}, PriceCase{"en_US", "00,750", NoNumber}, PriceCase{"en_US", "0,500,000", NoNumber},
+    PriceCase{"en_US", "($0,750)", NoNumber}, PriceCase{"en_US", "0.750", 0.75}, PriceCase{"en_US", "$0.750", 0.75},
+    PriceCase{"en_US", "1,500", 1500}, PriceCase{"en_US", "0.5E3", 500}, PriceCase{"en_US", "0E5", 0},
+    PriceCase{"de_DE", "0.750", 0.75}, PriceCase{"de_DE", "\u20ac 0.750", 0.75}, PriceCase{"de_DE", "0.750 \u20ac", 0.75},
+    PriceCase{"de_DE", "0.750\u00a0\u20ac", 0.75}, PriceCase{"de_DE", "-0.750", -0.75}, PriceCase{"de_DE", "0,750", 0.75},
+    PriceCase{"de_DE", "0.750.000", NoNumber}, PriceCase{"de_DE", "0.750,5", NoNumber}, PriceCase{"de_DE", "0,500,000", NoNumber},
+    PriceCase{"de_DE", "0,5E3", 500}, PriceCase{"es_ES", "0,750", 0.75}, PriceCase{"es_ES", "0.750 \u20ac", 0.75},
+    PriceCase{"pt_BR", "R$ 0.750", 0.75}, PriceCase{"pt_BR", "R$ 0,750", 0.75},
+    PriceCase{"hi_IN", "0,750", NoNumber}, PriceCase{"hi_IN", "\u20b90,750", NoNumber}, PriceCase{"hi_IN", "0,75,000", NoNumber},
+    PriceCase{"hi_IN", "12,09,600.00", 1209600}, PriceCase{"hi_IN", "0.750", 0.75},
+    PriceCase{"sv_SE", "0 750", NoNumber}, PriceCase{"sv_SE", "0\u00a0750", NoNumber}, PriceCase{"sv_SE", "0,750", 0.75},
+    PriceCase{"de_CH", "0'750", NoNumber}, PriceCase{"de_CH", "0\u2019750", NoNumber}, PriceCase{"de_CH", "0,500,000", NoNumber},
+    PriceCase{"de_CH", "CHF 0'750", NoNumber}, PriceCase{"de_CH", "0.750", 0.75},
+    PriceCase{"ar_EG", "\u0660\u066c\u0667\u0665\u0660", NoNumber}, PriceCase{"ar_EG", "\u0660\u066b\u0667\u0665", 0.75},
+    // The exponent form as the locale writes it, its own sign and direction marks included.
+    PriceCase{"ar_EG", "\u0661\u0627\u0633\u061c+\u0660\u0663", 1000},
+    PriceCase{"ar_EG", "\u061c-\u0661\u066b\u0665\u0627\u0633\u061c-\u0660\u0667", -1.5e-7},
+    PriceCase{"fa_IR", "\u06f1\u00d7\u06f1\u06f0^\u200e+\u06f0\u06f3", 1000},
+    PriceCase{"fa_IR", "\u200e\u2212\u06f1\u066b\u06f5\u00d7\u06f1\u06f0^\u200e\u2212\u06f0\u06f7", -1.5e-7},
+    PriceCase{"sv_SE", "1,5\u00d710^\u221207", 1.5e-7}, PriceCase{"ar_EG", "\u0661E\u0663", 1000},
+    PriceCase{"fa_IR", "1E3", 1000}, PriceCase{"ar_EG", "\u0661\u0627\u0633", NoNumber},
     // A number beyond the range of a double is a number.
     PriceCase{"es_ES", "1E309", INFINITY}, PriceCase{"fr_FR", "-1E309 \u20ac", -INFINITY}));
 
@@ -370,15 +399,19 @@ TEST(CurrencyText, ShowsFifteenDigitsOfAHugeAmount)
 }
 
 // The money panels read back the prices they wrote, and results are rounded through the
-// user's symbols: both must hold under every locale Qt knows.
+// user's symbols: both must hold under every locale Qt knows, and so must reading a number
+// as Qt writes it for the locale, in its exponent form too.
 TEST(LocaleNumber, ReadsBackWhatEveryLocaleWrites)
 {
     const QList<QLocale> all =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale &locale : all) {
         LocaleGuard guard{locale};
-        for (double v : {350.0, 4.75, -12.5, 1234567.89, 1.5e22}) {
-            for (const QString &text : {CurrencyText(v), MaskText(v, QString::fromLatin1(ResultMask))}) {
+        for (double v : {350.0, 4.75, -12.5, 0.75, 1234567.89, 1.5e22, -1.5e-7}) {
+            QStringList texts{locale.toString(v, 'g', 15)};
+            if (std::fabs(v) >= 0.01) // cents and four decimals hold it
+                texts << CurrencyText(v) << MaskText(v, QString::fromLatin1(ResultMask));
+            for (const QString &text : texts) {
                 const auto back = LocaleNumber(text);
                 EXPECT_TRUE(back && *back == v) << locale.name().toStdString() << " reads \""
                                                 << text.toStdString() << "\" as "

@@ -1,0 +1,43 @@
+#pragma once
+// The digits of a locale, for the number conversions that follow the user's settings.
+
+#include <QString>
+#include <QStringView>
+
+// The locale's digits, and the Latin ones that Qt reads in every locale. Some locales write
+// digits beyond the 16-bit range, two UTF-16 units each.
+struct LocaleDigits
+{
+    char32_t zero;
+    qsizetype width;
+
+    // The length of the digit that starts at i, or 0 where none does.
+    qsizetype At(const QString &t, qsizetype i) const
+    {
+        if (i >= t.size())
+            return 0;
+        if (t[i] >= u'0' && t[i] <= u'9')
+            return 1;
+        if (i + width > t.size())
+            return 0;
+        const char32_t c = width == 2 && t[i].isHighSurrogate() ? QChar::surrogateToUcs4(t[i], t[i + 1])
+                                                                : char32_t(t[i].unicode());
+        return c >= zero && c <= zero + 9 ? width : 0;
+    }
+
+    bool IsZero(const QString &t, qsizetype i) const
+    {
+        const qsizetype w = At(t, i);
+        const char32_t c = w ? QStringView(t).sliced(i, w).toUcs4().value(0) : 0;
+        return w && (c == U'0' || c == zero);
+    }
+
+    // Where the first digit of the text starts, or its end.
+    qsizetype First(const QString &t) const
+    {
+        qsizetype i = 0;
+        while (i < t.size() && !At(t, i))
+            ++i;
+        return i;
+    }
+};
