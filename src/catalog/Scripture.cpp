@@ -185,4 +185,19 @@ QString Matthew20_3()
                           "standing idle in the marketplace,");
 }
 
+QString Numbers3_47()
+{
+    return QStringLiteral(
+        "Numbers 3:47  Thou shalt even take five shekels apiece by the poll, after the shekel of "
+        "the sanctuary shalt thou take them: (the shekel is twenty gerahs:)");
+}
+
+// The verse breaks off after "and" in the quotation as it has always been shown.
+QString Exodus38_26()
+{
+    return QStringLiteral(
+        "Exodus 38:26  A bekah for every man, that is, half a shekel, after the shekel of the "
+        "sanctuary, for every one that went to be numbered, from twenty years old and");
+}
+
 } // namespace catalog::scripture

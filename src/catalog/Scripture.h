@@ -35,4 +35,8 @@ QString Matthew20_5();
 QString John1_39();
 QString Matthew20_3();
 
+// Quoted by the Old Testament weight converter before a weight's section.
+QString Numbers3_47();
+QString Exodus38_26(); // before the bekah's and the pim's
+
 } // namespace catalog::scripture

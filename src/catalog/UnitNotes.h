@@ -5,7 +5,7 @@
 namespace catalog {
 
 QString AcreNote();
-// Shared by the seven cubits; not the note the cubit converters write when they run.
+// Shared by the seven cubits; not CubitNote, which the cubit converters write when they run.
 QString CubitUnitNote();
 QString SabbathNote();
 QString DaysJourneyInCompanyNote();

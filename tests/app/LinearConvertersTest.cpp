@@ -1,15 +1,15 @@
+#include "catalog/ConverterNotes.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/Messages.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
-#include "convert/linear/CubitNote.h"
 #include "convert/Converters.h"
 #include "support/RoutingFacts.h"
 #include "support/Window.h"
 
 namespace {
 
-using convert::linear::CubitNote;
+using catalog::CubitNote;
 
 // The design name of the button that serves a linear from-unit.
 const char *ButtonOf(const QString &from)

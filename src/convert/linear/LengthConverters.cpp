@@ -1,9 +1,9 @@
 #include "convert/linear/LengthConverters.h"
 
+#include "catalog/ConverterNotes.h"
 #include "catalog/Routing.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
-#include "convert/linear/CubitNote.h"
 #include "convert/linear/UnitInches.h"
 
 namespace convert::linear {
@@ -18,7 +18,7 @@ using catalog::MeasurementType;
 const QList<NoteBlock> &CubitNotes()
 {
     static const QList<NoteBlock> notes = [] {
-        const QString note = CubitNote();
+        const QString note = catalog::CubitNote();
         QList<NoteBlock> blocks{{unit::CubitEgyptian, NoteBox::Text6, note}};
         for (const QString &cubit : {unit::CubitRomanNT, unit::CubitHebrewLong, unit::CubitBabylonRoyal,
                                      unit::CubitHebrewOT, unit::CubitEzekiels, unit::CubitRoyalEgyptian})

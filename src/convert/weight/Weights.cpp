@@ -1,36 +1,13 @@
 #include "convert/weight/Weights.h"
 
-#include "catalog/LineBreak.h"
+#include "catalog/ConverterNotes.h"
+#include "catalog/Scripture.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
 
 namespace convert::weight {
 
 namespace {
-
-QString GerahDictionary()
-{
-    return QStringLiteral(
-        "Qarvel's Bible Dictionary  - A bean, probably of the carob tree, the smallest weight, "
-        "and also the smallest piece of money, among the Hebrews, equal to the twentieth part "
-        "of a shekel . This word came into use in the same way as our word grain, from a grain "
-        "of wheat.");
-}
-
-QString Numbers3v47()
-{
-    return QStringLiteral(
-        "Numbers 3:47  Thou shalt even take five shekels apiece by the poll, after the shekel of "
-        "the sanctuary shalt thou take them: (the shekel is twenty gerahs:)");
-}
-
-// The verse breaks off after "and" in the quotation as it has always been shown.
-QString Exodus38v26()
-{
-    return QStringLiteral(
-        "Exodus 38:26  A bekah for every man, that is, half a shekel, after the shekel of the "
-        "sanctuary, for every one that went to be numbered, from twenty years old and");
-}
 
 // The weights of each type beside the modern ones; "Talent" weighs differently in each.
 struct TypeWeights
@@ -77,9 +54,9 @@ UnitTable UnitOunces(catalog::MeasurementType weightType)
 QList<NoteBlock> WeightNotes()
 {
     return {
-        {unit::Gerah, NoteBox::Text5, GerahDictionary() + catalog::BlankLine + Numbers3v47()},
-        {unit::Bekah, NoteBox::Text5, Exodus38v26()},
-        {unit::Pim, NoteBox::Text5, Exodus38v26()},
+        {unit::Gerah, NoteBox::Text5, catalog::GerahNote()},
+        {unit::Bekah, NoteBox::Text5, catalog::scripture::Exodus38_26()},
+        {unit::Pim, NoteBox::Text5, catalog::scripture::Exodus38_26()},
     };
 }
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/ConverterNotes.h"
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNames.h"
-#include "convert/linear/CubitNote.h"
 #include "convert/Converters.h"
 #include "convert/linear/LengthConverters.h"
 #include "convert/linear/UnitInches.h"
@@ -18,6 +18,7 @@
 namespace {
 
 using catalog::ConverterButton;
+using catalog::CubitNote;
 using namespace convert;
 using namespace convert::linear;
 
