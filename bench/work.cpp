@@ -174,7 +174,8 @@ void BM_CoinValue(benchmark::State &state)
     const QString &price = kPrices[state.range(0)];
     const QString multiple = QStringLiteral("3");
     for (auto _ : state) {
-        money::CoinResult result = money::CoinValue(NewTestamentShekelOunces, price, multiple);
+        money::CoinResult result =
+            money::CoinValue({money::Metal::Silver, NewTestamentShekelOunces}, price, multiple);
         benchmark::DoNotOptimize(result);
     }
     state.SetLabel(price.toStdString());

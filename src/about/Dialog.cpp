@@ -16,18 +16,17 @@
 #include "widgets/Placement.h"
 #include "widgets/Seams.h"
 
+using design::Black;
+using design::Blue;
 using design::Colour;
+using design::DarkBlue;
 using design::DesignFont;
+using design::Grey;
 using design::Make;
 using design::Px;
 using design::Twips;
 
 namespace {
-
-const QColor Grey(224, 224, 224);
-const QColor DarkBlue(0, 0, 192);
-const QColor Blue(0, 0, 255);
-const QColor Black(0, 0, 0);
 
 // The client area's top-left corner, from the screen's corner, and its size.
 const QPoint StoredPlace(Px(4890), Px(1395));
@@ -174,14 +173,7 @@ void Dialog::Unload()
         control->setParent(nullptr);
         control->deleteLater();
     }
-    Frame1 = nullptr;
-    Label2 = nullptr;
-    Label4 = nullptr;
-    Label1 = nullptr;
-    Frame2 = nullptr;
-    Label3 = nullptr;
-    Image1 = nullptr;
-    OKButton = nullptr;
+    static_cast<DialogControls &>(*this) = DialogControls();
 }
 
 void Dialog::closeEvent(QCloseEvent *event)

@@ -28,7 +28,21 @@ private:
     bool pressed_ = false;
 };
 
-class Dialog : public QWidget
+// The dialog's controls while it is loaded (each is also its objectName); null otherwise.
+// Unloading the dialog resets them all at once.
+struct DialogControls
+{
+    QFrame *Frame1 = nullptr;
+    QLabel *Label2 = nullptr;
+    ClickLabel *Label4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QFrame *Frame2 = nullptr;
+    QLabel *Label3 = nullptr;
+    ClickLabel *Image1 = nullptr;
+    QPushButton *OKButton = nullptr;
+};
+
+class Dialog : public QWidget, public DialogControls
 {
     Q_OBJECT
 public:
@@ -43,16 +57,6 @@ public:
     void Image1_Click();
     void Label4_Click();
     void OKButton_Click();
-
-    // The controls while the dialog is loaded (each is also its objectName); null otherwise.
-    QFrame *Frame1 = nullptr;
-    QLabel *Label2 = nullptr;
-    ClickLabel *Label4 = nullptr;
-    QLabel *Label1 = nullptr;
-    QFrame *Frame2 = nullptr;
-    QLabel *Label3 = nullptr;
-    ClickLabel *Image1 = nullptr;
-    QPushButton *OKButton = nullptr;
 
 protected:
     // The close box unloads the dialog as "OK" does.

@@ -10,7 +10,7 @@
 #include <QScreen>
 
 #include <cstddef>
-#include <tuple>
+#include <utility>
 
 #include "about/Dialog.h"
 #include "catalog/ConverterButtons.h"
@@ -29,12 +29,19 @@
 
 namespace {
 
+using design::Black;
 using design::Colour;
+using design::Cyan;
 using design::DesignFont;
+using design::Green;
+using design::InactiveBorder;
+using design::LightCyan;
 using design::Make;
 using design::MakeFrame;
+using design::MenuText;
 using design::Px;
 using design::Twips;
+using design::WindowText;
 
 // The twelve stacked "Click to Convert" buttons, in the order a routing step sets their
 // visibility: the converter each stands for, its control and its procedure.
@@ -98,15 +105,6 @@ constexpr std::pair<money::CoinBox, const char *> CoinBoxNames[] = {
 static_assert(OneRowPerEnumerator(CoinBoxNames, [](const auto &row) { return row.first; },
                                   money::CoinBox::txtPenny));
 
-const QColor Green(0, 255, 0);
-const QColor Cyan(0, 255, 255);
-const QColor LightCyan(192, 255, 255);
-const QColor Black(0, 0, 0);
-// The system colour roles of the design where the platform has none of its own.
-const QColor MenuText = Black;
-const QColor WindowText = Black;
-const QColor InactiveBorder(212, 208, 200);
-
 void GreenOn(QWidget *w, const QColor &back)
 {
     Colour(w, Green, back);
@@ -148,9 +146,17 @@ struct MoneyPanelDesign
     int silverLabelLeft, multipleLabelLeft;
 };
 
-std::tuple<QFrame *, QLabel *, QLabel *, QLabel *, QLineEdit *, QLineEdit *, QLineEdit *,
-           MultiLineBox *, QPushButton *>
-MakeMoneyPanel(QWidget *window, const MoneyPanelDesign &d)
+// A money panel's controls, as MakeMoneyPanel builds them.
+struct MoneyPanelControls
+{
+    QFrame *frame;
+    QLabel *goldLabel, *silverLabel, *multipleLabel;
+    QLineEdit *gold, *silver, *multiple;
+    MultiLineBox *summary;
+    QPushButton *button;
+};
+
+MoneyPanelControls MakeMoneyPanel(QWidget *window, const MoneyPanelDesign &d)
 {
     using namespace catalog::window;
     QFrame *frame = MakeFrame(window, d.frame, Twips(120, 720, 5655, 2055));
@@ -164,7 +170,8 @@ MakeMoneyPanel(QWidget *window, const MoneyPanelDesign &d)
     MultiLineBox *summary = MakeMulti(frame, d.summary, Twips(120, 720, 5415, 735), false);
     GreenOn(summary, MenuText);
     QPushButton *button = MakeButton(frame, d.button, Twips(2040, 1560, 1455, 350), catalog::window::ClickToConvert);
-    return {frame, goldLabel, silverLabel, multipleLabel, gold, silver, multiple, summary, button};
+    return {.frame = frame, .goldLabel = goldLabel, .silverLabel = silverLabel, .multipleLabel = multipleLabel,
+            .gold = gold, .silver = silver, .multiple = multiple, .summary = summary, .button = button};
 }
 
 } // namespace
@@ -232,12 +239,32 @@ void frmRound::BuildControls()
     }
 
     // The two money panels differ only in their names and the places of two captions.
-    std::tie(Frame4, Label2, Label3, Label4, txtGold, txtSilver, txtamount, txtOtMoney, Command17) =
-        MakeMoneyPanel(this, {"Frame4", "Label2", "Label3", "Label4", "txtGold", "txtSilver",
-                              "txtamount", "txtOtMoney", "Command17", 2160, 4320});
-    std::tie(Frame5, Label7, Label6, Label5, txtGoldNT, txtSilverNT, txtAmountNT, txtNTMoney, Command18) =
-        MakeMoneyPanel(this, {"Frame5", "Label7", "Label6", "Label5", "txtGoldNT", "txtSilverNT",
-                              "txtAmountNT", "txtNTMoney", "Command18", 1920, 4440});
+    const MoneyPanelControls oldTestament = MakeMoneyPanel(
+        this, {.frame = "Frame4", .goldLabel = "Label2", .silverLabel = "Label3", .multipleLabel = "Label4",
+               .gold = "txtGold", .silver = "txtSilver", .multiple = "txtamount", .summary = "txtOtMoney",
+               .button = "Command17", .silverLabelLeft = 2160, .multipleLabelLeft = 4320});
+    Frame4 = oldTestament.frame;
+    Label2 = oldTestament.goldLabel;
+    Label3 = oldTestament.silverLabel;
+    Label4 = oldTestament.multipleLabel;
+    txtGold = oldTestament.gold;
+    txtSilver = oldTestament.silver;
+    txtamount = oldTestament.multiple;
+    txtOtMoney = oldTestament.summary;
+    Command17 = oldTestament.button;
+    const MoneyPanelControls newTestament = MakeMoneyPanel(
+        this, {.frame = "Frame5", .goldLabel = "Label7", .silverLabel = "Label6", .multipleLabel = "Label5",
+               .gold = "txtGoldNT", .silver = "txtSilverNT", .multiple = "txtAmountNT", .summary = "txtNTMoney",
+               .button = "Command18", .silverLabelLeft = 1920, .multipleLabelLeft = 4440});
+    Frame5 = newTestament.frame;
+    Label7 = newTestament.goldLabel;
+    Label6 = newTestament.silverLabel;
+    Label5 = newTestament.multipleLabel;
+    txtGoldNT = newTestament.gold;
+    txtSilverNT = newTestament.silver;
+    txtAmountNT = newTestament.multiple;
+    txtNTMoney = newTestament.summary;
+    Command18 = newTestament.button;
 
     FrameTime = MakeFrame(this, "FrameTime", Twips(120, 720, 5655, 2055));
     ComboTime = Make<DropDownList>(FrameTime, "ComboTime", Twips(1800, 240, 2295, 315));

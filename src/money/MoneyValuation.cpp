@@ -8,12 +8,15 @@ namespace money {
 
 namespace {
 
-CoinFault Unreadable(CoinFault::Input input) { return {input, catalog::AmountMissingMessage}; }
-CoinFault TooLarge(CoinFault::Input input) { return {input, catalog::TooLargeMessage}; }
+CoinFault Unreadable(PanelInput input) { return {input, catalog::AmountMissingMessage}; }
+CoinFault TooLarge(PanelInput input) { return {input, catalog::TooLargeMessage}; }
+
+// The box that holds the price of a metal.
+PanelInput PriceBox(Metal metal) { return metal == Metal::Silver ? PanelInput::Silver : PanelInput::Gold; }
 
 // The last two steps of every coin: the value as its number text, then that text read
 // back and written in the user's currency form.
-CoinResult Written(double value, CoinFault::Input blamed)
+CoinResult Written(double value, PanelInput blamed)
 {
     const std::optional<double> back = HeldTo15Digits(value);
     if (!back)
@@ -26,18 +29,18 @@ const QString Gap = QStringLiteral("  ");
 
 } // namespace
 
-CoinResult CoinValue(double ounces, const QString &priceText, const QString &multipleText)
+CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QString &multipleText)
 {
     const double multiple = LeadingNumber(multipleText);
     const std::optional<double> price = LocaleNumber(priceText);
     if (!price)
-        return Unreadable(CoinFault::Input::Price);
+        return Unreadable(PriceBox(coin.metal));
     // A price beyond the range of a double reads as an infinity: too large, like such a product.
-    const std::optional<double> held = HeldTo15Digits(*price * ounces);
+    const std::optional<double> held = HeldTo15Digits(*price * coin.ounces);
     if (!held)
-        return TooLarge(CoinFault::Input::Price);
+        return TooLarge(PriceBox(coin.metal));
     // The multiple multiplies the held product; it takes no part in what is held.
-    return Written(*held * multiple, CoinFault::Input::Multiple);
+    return Written(*held * multiple, PanelInput::Multiple);
 }
 
 CoinResult FixedCoinValue(double dollars, const QString &multipleText)
@@ -45,8 +48,8 @@ CoinResult FixedCoinValue(double dollars, const QString &multipleText)
     // Unlike the metal coins, the small coins read their multiple with the user's conventions.
     const std::optional<double> multiple = LocaleNumber(multipleText);
     if (!multiple)
-        return Unreadable(CoinFault::Input::Multiple);
-    return Written(*multiple * dollars, CoinFault::Input::Multiple);
+        return Unreadable(PanelInput::Multiple);
+    return Written(*multiple * dollars, PanelInput::Multiple);
 }
 
 QString MoneySummary(const QList<SummaryLine> &lines, bool endsInDollars)
@@ -119,17 +122,14 @@ ValuationOutcome Value(const MoneyPanel &panel, const PanelTexts &texts)
     // Values one coin and records its write; false when the valuation stops there.
     auto run = [&](const CoinRow &coin) {
         CoinResult result;
-        PanelInput price = PanelInput::Multiple;
         if (const auto *weight = std::get_if<ByWeight>(&coin.value)) {
-            const bool silver = weight->metal == Metal::Silver;
-            price = silver ? PanelInput::Silver : PanelInput::Gold;
-            result = CoinValue(weight->ounces, silver ? texts.silver : texts.gold, texts.multiple);
+            const QString &price = weight->metal == Metal::Silver ? texts.silver : texts.gold;
+            result = CoinValue(*weight, price, texts.multiple);
         } else {
             result = FixedCoinValue(std::get<AtDollars>(coin.value).dollars, texts.multiple);
         }
         if (const auto *fault = std::get_if<CoinFault>(&result)) {
-            const bool blamesPrice = fault->input == CoinFault::Input::Price;
-            out.failure = ValuationFailure{blamesPrice ? price : PanelInput::Multiple, fault->message};
+            out.failure = ValuationFailure{fault->input, fault->message};
             return false;
         }
         out.coinWrites.append({coin.box, std::get<CoinText>(result)});

@@ -17,19 +17,31 @@ struct CoinText
     QString currency;
 };
 
+// The input box of a panel that a failure blames and hands the focus to.
+enum class PanelInput { Gold, Silver, Multiple };
+
 // Why a coin could not be valued, and which input is to blame.
 struct CoinFault
 {
-    enum class Input { Price, Multiple };
-    Input input;
+    PanelInput input;
     QString message; // one of the catalog's messages
 };
 
 using CoinResult = std::variant<CoinText, CoinFault>;
 
+enum class Metal { Silver, Gold };
+
+// A coin valued by its weight in ounces and the panel's price of its metal.
+struct ByWeight
+{
+    Metal metal;
+    double ounces;
+};
+
 // One coin in one metal: the multiple by the leading-number rule, the price with the user's
-// conventions, price x ounces held to 15 digits, times the multiple, held to 15 digits.
-CoinResult CoinValue(double ounces, const QString &priceText, const QString &multipleText);
+// conventions, price x ounces held to 15 digits, times the multiple, held to 15 digits. A
+// price that fails blames the box of the coin's metal.
+CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QString &multipleText);
 
 // A small coin: its dollars times the multiple read with the user's conventions, held to
 // 15 digits.
@@ -51,15 +63,6 @@ enum class CoinBox {
     txtBekSil, txtDraSil, txtDraGol, txtDenSil, txtDenGol, txtGerSil, txtGerGol,
     txtMinaSil, txtMinaGol, txtSheSil, txtSheGol, txtTaleSil, txtTaleGol,
     txtFarthing, txtMite, txtPenny,
-};
-
-enum class Metal { Silver, Gold };
-
-// A coin valued by its weight in ounces and the panel's price of its metal.
-struct ByWeight
-{
-    Metal metal;
-    double ounces;
 };
 
 // A small coin valued at fixed dollars, which has no metal price.
@@ -101,9 +104,6 @@ struct CoinWrite
     CoinBox box;
     CoinText text;
 };
-
-// The input box of a panel that a failure blames and hands the focus to.
-enum class PanelInput { Gold, Silver, Multiple };
 
 struct ValuationFailure
 {

@@ -1,5 +1,6 @@
 #pragma once
-// The design's units, font and colours, shared by the main window and the About dialog.
+// The design shared by the main window and the About dialog: its units, font and colours,
+// how a control is coloured and made at its place, and the embedded pictures.
 #include <QColor>
 #include <QFont>
 #include <QFrame>
@@ -29,6 +30,20 @@ inline QFont DesignFont(double points, bool bold)
     font.setBold(bold);
     return font;
 }
+
+// The colours of the design.
+inline constexpr QColor Black(0, 0, 0);
+inline constexpr QColor Green(0, 255, 0);
+inline constexpr QColor Cyan(0, 255, 255);
+inline constexpr QColor LightCyan(192, 255, 255);
+inline constexpr QColor Grey(224, 224, 224);
+inline constexpr QColor DarkBlue(0, 0, 192);
+inline constexpr QColor Blue(0, 0, 255);
+// The design names these after system colour roles; they are fixed at the classic desktop
+// scheme's values, and the platform's own scheme is not asked.
+inline constexpr QColor MenuText = Black;
+inline constexpr QColor WindowText = Black;
+inline constexpr QColor InactiveBorder(212, 208, 200);
 
 // One text colour and one back colour for every role a control may draw with.
 inline void Colour(QWidget *w, const QColor &text, const QColor &back)

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -52,8 +53,9 @@ class CoinValueTest : public ::testing::TestWithParam<CoinCase> {};
 TEST_P(CoinValueTest, WritesTheHeldNumberThenItsCurrencyText)
 {
     const CoinCase c = GetParam();
-    ExpectCoinText(CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple)), c.number,
-                   c.currency, c.what);
+    // The metal names only the box a fault would blame.
+    ExpectCoinText(CoinValue({Metal::Gold, c.ounces}, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple)),
+                   c.number, c.currency, c.what);
 }
 
 INSTANTIATE_TEST_SUITE_P(Coins, CoinValueTest, ::testing::Values(
@@ -91,7 +93,7 @@ struct CoinFaultCase
     double ounces;
     const char *price;
     const char *multiple;
-    CoinFault::Input input;
+    PanelInput input; // as a gold coin
     bool tooLarge;
 };
 
@@ -102,27 +104,34 @@ class CoinValueFaults : public ::testing::TestWithParam<CoinFaultCase> {};
 TEST_P(CoinValueFaults, NameTheInputAndTheMessage)
 {
     const CoinFaultCase c = GetParam();
-    const CoinResult result = CoinValue(c.ounces, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple));
-    const auto *fault = std::get_if<CoinFault>(&result);
-    ASSERT_NE(fault, nullptr) << c.what;
-    EXPECT_EQ(fault->input, c.input) << c.what;
-    EXPECT_EQ(fault->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage) << c.what;
+    // The same coin in silver: a price fault blames the silver box instead.
+    const PanelInput asSilver = c.input == PanelInput::Gold ? PanelInput::Silver : c.input;
+    for (const auto &[metal, input] : {std::pair{Metal::Gold, c.input}, std::pair{Metal::Silver, asSilver}}) {
+        const char *coin = metal == Metal::Gold ? " (gold)" : " (silver)";
+        const CoinResult result =
+            CoinValue({metal, c.ounces}, QString::fromUtf8(c.price), QString::fromUtf8(c.multiple));
+        const auto *fault = std::get_if<CoinFault>(&result);
+        ASSERT_NE(fault, nullptr) << c.what << coin;
+        EXPECT_EQ(fault->input, input) << c.what << coin;
+        EXPECT_EQ(fault->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage)
+            << c.what << coin;
+    }
 }
 
-using Input = CoinFault::Input;
+using Input = PanelInput;
 INSTANTIATE_TEST_SUITE_P(Faults, CoinValueFaults, ::testing::Values(
-    CoinFaultCase{"empty price", OldTestament::Shekel, "", "1", Input::Price, false},
-    CoinFaultCase{"blank price", OldTestament::Shekel, "  ", "1", Input::Price, false},
-    CoinFaultCase{"letters", OldTestament::Shekel, "abc", "1", Input::Price, false},
-    CoinFaultCase{"currency symbol only", OldTestament::Shekel, "$", "1", Input::Price, false},
-    CoinFaultCase{"number then letters", OldTestament::Shekel, "12abc", "1", Input::Price, false},
+    CoinFaultCase{"empty price", OldTestament::Shekel, "", "1", Input::Gold, false},
+    CoinFaultCase{"blank price", OldTestament::Shekel, "  ", "1", Input::Gold, false},
+    CoinFaultCase{"letters", OldTestament::Shekel, "abc", "1", Input::Gold, false},
+    CoinFaultCase{"currency symbol only", OldTestament::Shekel, "$", "1", Input::Gold, false},
+    CoinFaultCase{"number then letters", OldTestament::Shekel, "12abc", "1", Input::Gold, false},
     CoinFaultCase{"unreadable price wins over a huge multiple", OldTestament::Shekel, "", "1E999",
-                  Input::Price, false},
-    CoinFaultCase{"price x ounces beyond a double", OldTestament::Talent, "1E308", "1", Input::Price, true},
-    CoinFaultCase{"price itself beyond a double", OldTestament::Shekel, "1E309", "1", Input::Price, true},
-    CoinFaultCase{"negative price beyond a double", OldTestament::Shekel, "-$1E309", "1", Input::Price, true},
-    CoinFaultCase{"price beyond a double, zero multiple", OldTestament::Shekel, "1E999", "0", Input::Price, true},
-    CoinFaultCase{"the largest double held to 15 digits", 1.0, "1.7976931348623157E308", "1", Input::Price, true},
+                  Input::Gold, false},
+    CoinFaultCase{"price x ounces beyond a double", OldTestament::Talent, "1E308", "1", Input::Gold, true},
+    CoinFaultCase{"price itself beyond a double", OldTestament::Shekel, "1E309", "1", Input::Gold, true},
+    CoinFaultCase{"negative price beyond a double", OldTestament::Shekel, "-$1E309", "1", Input::Gold, true},
+    CoinFaultCase{"price beyond a double, zero multiple", OldTestament::Shekel, "1E999", "0", Input::Gold, true},
+    CoinFaultCase{"the largest double held to 15 digits", 1.0, "1.7976931348623157E308", "1", Input::Gold, true},
     CoinFaultCase{"infinite multiple", OldTestament::Shekel, "$350.00", "1E999", Input::Multiple, true},
     CoinFaultCase{"zero price times an infinite multiple", OldTestament::Shekel, "0", "1E999",
                   Input::Multiple, true},
@@ -172,7 +181,7 @@ TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
         const CoinResult result = FixedCoinValue(Farthing, QString::fromUtf8(multiple));
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << '"' << multiple << '"';
-        EXPECT_EQ(fault->input, CoinFault::Input::Multiple);
+        EXPECT_EQ(fault->input, PanelInput::Multiple);
         EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
     }
 }
@@ -183,7 +192,7 @@ TEST(FixedCoinValue, AMultipleBeyondADoubleIsTooLarge)
         const CoinResult result = FixedCoinValue(Farthing, QString::fromUtf8(multiple));
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << multiple;
-        EXPECT_EQ(fault->input, CoinFault::Input::Multiple);
+        EXPECT_EQ(fault->input, PanelInput::Multiple);
         EXPECT_EQ(fault->message, catalog::TooLargeMessage);
     }
 }
@@ -191,12 +200,12 @@ TEST(FixedCoinValue, AMultipleBeyondADoubleIsTooLarge)
 TEST(CoinValue, FollowsTheUsersConventions)
 {
     LocaleGuard guard{GermanLocale()};
-    const CoinResult gold = CoinValue(OldTestament::Mina, Euro("350,00"), QStringLiteral("1"));
+    const CoinResult gold = CoinValue({Metal::Gold, OldTestament::Mina}, Euro("350,00"), QStringLiteral("1"));
     ASSERT_TRUE(std::holds_alternative<CoinText>(gold));
     EXPECT_EQ(std::get<CoinText>(gold).number, QStringLiteral("7056"));
     EXPECT_EQ(std::get<CoinText>(gold).currency, Euro("7.056,00"));
     // The multiple of the metal coins keeps "." as its decimal point under every locale.
-    const CoinResult half = CoinValue(OldTestament::Mina, Euro("350,00"), QStringLiteral("0.5"));
+    const CoinResult half = CoinValue({Metal::Gold, OldTestament::Mina}, Euro("350,00"), QStringLiteral("0.5"));
     EXPECT_EQ(std::get<CoinText>(half).currency, Euro("3.528,00"));
     // That of the small coins does not.
     const CoinResult mite = FixedCoinValue(Mite, QStringLiteral("1,000"));
