@@ -13,12 +13,11 @@
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
 #include "support/QtPrinting.h"
+#include "support/Twips.h"
 #include "support/Window.h"
 #include "widgets/Placement.h"
 
 namespace {
-
-QRect FromTwips(int l, int t, int w, int h) { return QRect((l + 7) / 15, (t + 7) / 15, (w + 7) / 15, (h + 7) / 15); }
 
 // The client area's stored place: 4890, 1395 twips from the screen's corner, 6030 x 3705.
 QRect StoredPlace()
