@@ -51,25 +51,6 @@ protected:
     }
 };
 
-// Every one of the 21 x 28 pairs answers through its own button.
-TEST_F(LengthWindow, ConvertsEveryPairThroughItsOwnButton)
-{
-    for (const QString &from : LinearFrom()) {
-        Arm(ButtonOf(from));
-        const catalog::ConverterButton own = LengthButtonOf(from).value_or(catalog::ConverterButton::Command13);
-        for (const QString &to : LinearTo()) {
-            Box("Text2")->setText(QStringLiteral("an earlier sentence"));
-            QuickConvert(QStringLiteral("2"), from, to);
-            const convert::ClickOutcome expected =
-                convert::Click(convert::ConverterFor(own), {"2", from, to});
-            ASSERT_TRUE(expected.sentence.has_value());
-            EXPECT_EQ(Box("Text2")->text(), *expected.sentence);
-            EXPECT_EQ(Line("text3")->text(), *expected.text3);
-        }
-    }
-    EXPECT_TRUE(seams.messages.isEmpty());
-}
-
 // As the user does it: the linear type, a from-unit and a to-unit picked from the lists,
 // then the button the choice made visible.
 using LengthChoices = WindowTest;
@@ -82,12 +63,19 @@ TEST_F(LengthChoices, ConvertEveryPairThroughTheButtonTheChoiceShows)
         Pick("Combo2", from);
         ASSERT_NE(ButtonAtConvertSpot(), nullptr) << from.toStdString();
         EXPECT_EQ(ButtonAtConvertSpot(), Button(ButtonOf(from))) << from.toStdString();
+        const catalog::ConverterButton own = LengthButtonOf(from).value_or(catalog::ConverterButton::Command13);
         for (const QString &to : LinearTo()) {
+            const std::string pairName = from.toStdString() + " into " + to.toStdString();
             Pick("Combo3", to);
             ClickConvert();
+            // What the window shows is what the unit's own converter answers.
+            const convert::ClickOutcome expected = convert::Click(convert::ConverterFor(own), {"7", from, to});
+            ASSERT_TRUE(expected.sentence.has_value()) << pairName;
             EXPECT_TRUE(Box("Text2")->text().startsWith(QStringLiteral("7  ") + from + QStringLiteral("  =  ")))
-                << from.toStdString() << " into " << to.toStdString();
-            EXPECT_TRUE(Box("Text2")->text().endsWith(QStringLiteral("  ") + to));
+                << pairName;
+            EXPECT_TRUE(Box("Text2")->text().endsWith(QStringLiteral("  ") + to)) << pairName;
+            EXPECT_EQ(Box("Text2")->text(), *expected.sentence) << pairName;
+            EXPECT_EQ(Line("text3")->text(), *expected.text3) << pairName;
         }
     }
     EXPECT_TRUE(seams.messages.isEmpty());
@@ -307,44 +295,39 @@ TEST_F(LengthWindow, ACubitTypedInOtherLettersWritesNoNote)
 
 // --- Numbers too large ----------------------------------------------------------------------
 
-struct TooLargeRow { const char *button; QString amount, from, to; };
-
-void PrintTo(const TooLargeRow &row, std::ostream *os)
+// One path shows the too-large message for every button (the core's table has a row for
+// each): a result that fits is shown in full, one that does not is said, with no sentence and
+// the earlier result left standing, and the focus goes back to the amount after the message.
+TEST_F(LengthChoices, SaysAResultIsTooLargeAndShowsOneThatFits)
 {
-    *os << row.amount.toStdString() << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
-}
-
-class LengthTooLarge : public LengthWindow, public ::testing::WithParamInterface<TooLargeRow> {};
-
-TEST_P(LengthTooLarge, SaysSoAndShowsNoResult)
-{
-    const TooLargeRow &row = GetParam();
-    Arm(row.button);
-    Box("Text2")->setText(QStringLiteral("an earlier sentence"));
-    Convert(row.amount, row.from, row.to);
-    EXPECT_TRUE(Box("Text2")->text().isEmpty());
-    EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
-    ASSERT_EQ(seams.messages.size(), 1);
-    EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
-    EXPECT_EQ(seams.messages[0].text, catalog::TooLargeMessage);
-    EXPECT_TRUE(AmountHasFocus());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Amounts, LengthTooLarge,
-    ::testing::Values(TooLargeRow{"Command1", "1E999", unit::Finger, unit::Inches},
-                      TooLargeRow{"Command41", "1E307", unit::Pace, unit::Centimeters},
-                      TooLargeRow{"Command8", "-1E303", unit::DaysJourneyAlone, unit::Inches},
-                      TooLargeRow{"Command1", "1.7976931348623157E308", unit::Finger, unit::Finger}));
-
-TEST_F(LengthWindow, ShowsALargeButFiniteResultWithoutInfinity)
-{
-    Arm("Command41");
-    Convert(QStringLiteral("1E306"), unit::Pace, unit::Centimeters);
+    Pick("Combo1", measure::Linear);
+    Pick("Combo2", unit::Pace);
+    Pick("Combo3", unit::Centimeters);
+    Type("Text1", QStringLiteral("1E306"));
+    ClickConvert();
+    const QString fits = QStringLiteral("9.14401828803658E+307");
     EXPECT_TRUE(seams.messages.isEmpty());
-    const QString shown = Line("text3")->text();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("9.14401828803658E+307"))) << shown.toStdString();
-    EXPECT_EQ(Box("Text2")->text(), Sentence("1E306", unit::Pace, shown, unit::Centimeters));
+    EXPECT_EQ(Line("text3")->text(), fits);
+    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("1E306  Pace  =  ") + fits + QStringLiteral("  Centimeters"));
+
+    QString sentenceWhileSaying = QStringLiteral("not said");
+    bool focusWhileSaying = true;
+    seams.onMessage = [&](const MessageRequest &) {
+        sentenceWhileSaying = Box("Text2")->text();
+        focusWhileSaying = AmountHasFocus();
+    };
+    Type("Text1", QStringLiteral("1E307"));
+    List("Combo3")->setFocus();
+    ClickConvert();
+    ASSERT_EQ(seams.messages.size(), 1);
+    EXPECT_EQ(seams.messages[0].title, QStringLiteral("Ooops!"));
+    EXPECT_EQ(seams.messages[0].text, QStringLiteral("The result is too large to show."));
+    EXPECT_EQ(seams.messages[0].modality, MessageRequest::Modality::System);
+    EXPECT_TRUE(sentenceWhileSaying.isEmpty()) << "the sentence is emptied before the message";
+    EXPECT_FALSE(focusWhileSaying) << "the focus moves after the message";
+    EXPECT_TRUE(Box("Text2")->text().isEmpty());
+    EXPECT_EQ(Line("text3")->text(), fits);
+    EXPECT_TRUE(AmountHasFocus());
 }
 
 } // namespace

@@ -7,13 +7,12 @@
 #include <QScrollBar>
 
 #include "support/LocaleGuard.h"
+#include "support/Twips.h"
 #include "support/Window.h"
 
 namespace {
 
 using MainWindow = WindowTest;
-
-QRect FromTwips(int l, int t, int w, int h) { return QRect((l + 7) / 15, (t + 7) / 15, (w + 7) / 15, (h + 7) / 15); }
 
 TEST_F(MainWindow, IsCaptionedFixedAndCannotBeMaximised)
 {

@@ -152,19 +152,6 @@ TEST_F(Measures, AnEmptyAmountConvertsAsZeroThenAsksForANumber)
     EXPECT_TRUE(AmountHasFocus());
 }
 
-TEST_F(Measures, AProductBeyondTheDoublesIsReportedNotShown)
-{
-    Arm("Command12");
-    Line("text3")->setText(QStringLiteral("kept"));
-    Convert(QStringLiteral("5e305"), unit::CorKor, unit::DryPints);
-    EXPECT_TRUE(Box("Text2")->text().isEmpty());
-    EXPECT_EQ(Line("text3")->text(), QStringLiteral("kept"));
-    ASSERT_EQ(seams.messages.size(), 1);
-    EXPECT_EQ(seams.messages[0].title, QStringLiteral("Ooops!"));
-    EXPECT_EQ(seams.messages[0].text, QStringLiteral("The result is too large to show."));
-    EXPECT_TRUE(AmountHasFocus());
-}
-
 struct CheckRow
 {
     QString amount;

@@ -1,5 +1,4 @@
 #include <cfloat>
-#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 #include "convert/capacity/Capacity.h"
 #include "convert/linear/LengthConverters.h"
 #include "convert/weight/Weights.h"
-#include "format/Numbers.h"
 #include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
 #include "support/RoutingFacts.h"
@@ -199,45 +197,99 @@ TEST(Click, WritesANoteWhetherOrNotAPairMatches)
 
 // --- Numbers that no double holds ------------------------------------------------------------
 
-struct TooLargeCase { const char *label; QString amount; QString from; QString to; };
+// One click's texts: the amount as typed, the from-unit and the to-unit.
+struct SizeClick { QString amount, from, to; };
 
-class TooLargeTest : public ::testing::TestWithParam<TooLargeCase> {};
+// A click whose product just fits, and the result it shows.
+struct FittingClick { SizeClick click; QString shown; };
 
-TEST_P(TooLargeTest, WritesNeitherResultNorSentence)
+// Every button's clicks at the edge of the doubles: a pair whose amount or product no double
+// holds (15 digits of the product must read back as a finite number), a product just inside,
+// and an amount no double holds where no pair matches.
+struct TooLargeRow
 {
-    const TooLargeCase c = GetParam();
-    const ConverterGroup group = TableConverter(kTable, unit::Inches, {unit::Finger, unit::Miles}, kTo);
-    const ClickOutcome out = Click(group, {c.amount, c.from, c.to});
-    EXPECT_TRUE(out.tooLarge);
-    EXPECT_FALSE(out.text3.has_value());
-    EXPECT_FALSE(out.sentence.has_value());
-    EXPECT_FALSE(out.amountMissing);
+    catalog::ConverterButton button;
+    QList<SizeClick> tooLarge;
+    QList<FittingClick> fits = {};
+    QList<SizeClick> noPair = {};
+};
+
+void PrintTo(const TooLargeRow &row, std::ostream *os) { *os << ButtonName(row.button); }
+
+std::string Described(const SizeClick &c)
+{
+    return c.amount.toStdString() + ' ' + c.from.toStdString() + " -> " + c.to.toStdString();
 }
+
+class TooLargeTest : public ::testing::TestWithParam<TooLargeRow> {};
+
+TEST_P(TooLargeTest, SaysSoOnlyWhereAPairsProductIsBeyondTheDoubles)
+{
+    const ConverterGroup &converter = ConverterFor(GetParam().button);
+    for (const SizeClick &c : GetParam().tooLarge) {
+        const ClickOutcome out = Click(converter, {c.amount, c.from, c.to});
+        EXPECT_TRUE(out.tooLarge) << Described(c);
+        EXPECT_FALSE(out.text3.has_value()) << Described(c);
+        EXPECT_FALSE(out.sentence.has_value()) << Described(c);
+        EXPECT_FALSE(out.amountMissing) << Described(c);
+    }
+    // Just inside the range, the product is shown in full.
+    for (const auto &[c, shown] : GetParam().fits) {
+        const ClickOutcome out = Click(converter, {c.amount, c.from, c.to});
+        EXPECT_FALSE(out.tooLarge) << Described(c);
+        EXPECT_EQ(out.text3, shown) << Described(c);
+        EXPECT_EQ(out.sentence, c.amount + "  " + c.from + "  =  " + shown + "  " + c.to);
+    }
+    // With no pair to convert it, no amount is too large.
+    for (const SizeClick &c : GetParam().noPair) {
+        const ClickOutcome out = Click(converter, {c.amount, c.from, c.to});
+        EXPECT_FALSE(out.tooLarge) << Described(c);
+        EXPECT_FALSE(out.text3 || out.sentence) << Described(c);
+    }
+}
+
+using enum catalog::ConverterButton;
 
 INSTANTIATE_TEST_SUITE_P(
-    Amounts, TooLargeTest,
-    ::testing::Values(TooLargeCase{"AmountBeyondRange", "1E999", unit::Finger, unit::Feet},
-                      TooLargeCase{"NegativeAmountBeyondRange", "-1E999", unit::Finger, unit::Inches},
-                      TooLargeCase{"ProductBeyondRange", "1E304", unit::Miles, unit::Inches},
-                      TooLargeCase{"NegativeProductBeyondRange", "-1E304", unit::Miles, unit::Finger},
-                      // Finger into Finger multiplies by 1; its 15-digit text overflows.
-                      TooLargeCase{"LargestDouble", "1.7976931348623157E308", unit::Finger, unit::Finger}),
-    [](const auto &info) { return std::string(info.param.label); });
-
-TEST(Click, ShowsAProductJustInsideTheRange)
-{
-    const ClickOutcome out = Click(FingerConverter(), {"1.79769313486231E308", unit::Finger, unit::Finger});
-    EXPECT_FALSE(out.tooLarge);
-    ASSERT_TRUE(out.text3.has_value());
-    EXPECT_TRUE(std::isfinite(LeadingNumber(*out.text3))) << out.text3->toStdString();
-    EXPECT_NE(LeadingNumber(*out.text3), 0.0) << out.text3->toStdString();
-}
-
-TEST(Click, ATooLargeAmountOfNoPairBringsNoMessage)
-{
-    const ClickOutcome out = Click(FingerConverter(), {"1E999", unit::Finger, unit::ConvertTo});
-    EXPECT_FALSE(out.tooLarge);
-}
+    Buttons, TooLargeTest,
+    ::testing::Values(
+        TooLargeRow{Command1,
+                    {{"1E999", unit::Finger, unit::Feet},
+                     {"-1E999", unit::Finger, unit::Inches},
+                     {"1E999", unit::Finger, unit::Inches},
+                     // Finger into Finger multiplies by 1; its 15-digit text overflows.
+                     {"1.7976931348623157E308", unit::Finger, unit::Finger}},
+                    {{{"1.79769313486231E308", unit::Finger, unit::Finger}, "1.79769313486231E+308"}},
+                    {{"1E999", unit::Finger, unit::ConvertTo}}},
+        // Amounts that are doubles, products that are not.
+        TooLargeRow{Command31,
+                    {{"1E304", unit::RomanMile, unit::Inches}, {"-1E304", unit::RomanMile, unit::Finger}}},
+        TooLargeRow{Command41,
+                    {{"1E307", unit::Pace, unit::Centimeters},
+                     {"1E999", unit::Pace, unit::Centimeters},
+                     {"-1E307", unit::Pace, unit::Centimeters}},
+                    // 1E306 paces are about 9.1E307 centimeters: still a number.
+                    {{{"1E306", unit::Pace, unit::Centimeters}, "9.14401828803658E+307"}}},
+        TooLargeRow{Command51, {{"1E307", unit::CubitEzekiels, unit::Finger}}},
+        TooLargeRow{Command6, {{"1E305", unit::FurlongStadion, unit::Centimeters}}},
+        TooLargeRow{Command7, {{"-1E304", unit::ALittleWay, unit::Finger}}},
+        TooLargeRow{Command8, {{"-1E303", unit::DaysJourneyAlone, unit::Inches}}},
+        TooLargeRow{Command9,
+                    {{"1e308", unit::Talent, unit::Ounces},
+                     {"-1e308", unit::Talent, unit::Ounces},
+                     {"1e999", unit::Talent, unit::Ounces}},
+                    // The same pair with a smaller amount still converts.
+                    {{{"1e300", unit::Talent, unit::Ounces}, "1.2096E+303"}}},
+        TooLargeRow{Command10, {{"1e306", unit::Talent, unit::Ounces}}},
+        TooLargeRow{Command11,
+                    {{"5e303", unit::Acre, unit::SquareFeet}, {"3e304", unit::HomerKor, unit::Ounces}}},
+        TooLargeRow{Command12,
+                    {{"5e305", unit::CorKor, unit::DryPints},
+                     {"-5e305", unit::Homer, unit::DryPints},
+                     {"1e400", unit::Omer, unit::Omer}}},
+        // It converts nothing, so nothing is ever too large.
+        TooLargeRow{Command13, {}, {}, {{"1E999", unit::Finger, unit::Inches}}}),
+    [](const auto &info) { return std::string(ButtonName(info.param.button)); });
 
 // --- The converters behind the buttons --------------------------------------------------
 

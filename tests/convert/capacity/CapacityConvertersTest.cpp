@@ -237,40 +237,6 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command12, "1", unit::Acre, unit::SquareRods, std::nullopt, false},
         ClickRow{Command12, "1", QStringLiteral("omer"), unit::DryPints, std::nullopt, false}));
 
-struct TooLargeRow
-{
-    bool liquid;
-    QString amount;
-    QString from;
-    QString to;
-};
-
-void PrintTo(const TooLargeRow &row, std::ostream *os)
-{
-    *os << row.amount.toStdString() << ' ' << row.from.toStdString() << " -> " << row.to.toStdString();
-}
-
-class CapacityTooLarge : public ::testing::TestWithParam<TooLargeRow> {};
-
-TEST_P(CapacityTooLarge, WritesNoResult)
-{
-    const TooLargeRow &row = GetParam();
-    const ClickOutcome out = Click(row.liquid ? LiquidAndAreaConverter() : DryMeasureConverter(),
-                                   {row.amount, row.from, row.to});
-    EXPECT_TRUE(out.tooLarge);
-    EXPECT_FALSE(out.sentence);
-    EXPECT_FALSE(out.text3);
-    EXPECT_FALSE(out.amountMissing);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Products, CapacityTooLarge,
-    ::testing::Values(TooLargeRow{true, "5e303", unit::Acre, unit::SquareFeet},
-                      TooLargeRow{true, "3e304", unit::HomerKor, unit::Ounces},
-                      TooLargeRow{false, "5e305", unit::CorKor, unit::DryPints},
-                      TooLargeRow{false, "-5e305", unit::Homer, unit::DryPints},
-                      TooLargeRow{false, "1e400", unit::Omer, unit::Omer}));
-
 struct CheckRow
 {
     QString amount;

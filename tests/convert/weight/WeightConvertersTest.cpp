@@ -257,21 +257,4 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command10, "1", unit::Talent, unit::Mina, std::nullopt, false},
         ClickRow{Command10, "1", unit::Talent, QStringLiteral("talent"), std::nullopt, false}));
 
-TEST(WeightClick, AProductBeyondTheDoublesWritesNoResult)
-{
-    for (const QString &amount : {QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e999")}) {
-        const ClickOutcome out =
-            Click(OldTestamentWeightConverter(), {amount, unit::Talent, unit::Ounces});
-        EXPECT_TRUE(out.tooLarge) << amount.toStdString();
-        EXPECT_FALSE(out.sentence);
-        EXPECT_FALSE(out.text3);
-        EXPECT_FALSE(out.amountMissing);
-    }
-    // The same amount into a smaller number still converts.
-    const ClickOutcome fits =
-        Click(OldTestamentWeightConverter(), {QStringLiteral("1e300"), unit::Talent, unit::Ounces});
-    EXPECT_FALSE(fits.tooLarge);
-    EXPECT_TRUE(fits.sentence);
-}
-
 } // namespace
