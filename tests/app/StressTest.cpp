@@ -1,6 +1,8 @@
 // Random use of the real window, seeded and bounded: picks, typing, clicks and the About
 // dialog in any order, with the window's promises checked after every step.
-// OSTREVAN_STRESS_SEED=<n> repeats a run; the seed is in every failure message.
+// Each run draws a new seed; the seed is in every failure message, and
+// OSTREVAN_STRESS_SEED=<n> repeats that run.
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -34,12 +36,21 @@ namespace {
 
 constexpr int Steps = 5000;
 
-std::uint64_t StressSeed()
+// The seed named by OSTREVAN_STRESS_SEED, or a new one; none where it names no seed, since
+// a mistyped seed would quietly run another sequence than the one meant.
+std::optional<std::uint64_t> StressSeed()
 {
-    if (const char *text = std::getenv("OSTREVAN_STRESS_SEED"); text && *text)
-        return std::strtoull(text, nullptr, 0);
-    std::random_device device;
-    return (std::uint64_t(device()) << 32) ^ device();
+    const char *text = std::getenv("OSTREVAN_STRESS_SEED");
+    if (!text || !*text) {
+        std::random_device device;
+        return (std::uint64_t(device()) << 32) ^ device();
+    }
+    const char *end = text + std::char_traits<char>::length(text);
+    std::uint64_t seed = 0;
+    const auto [stop, error] = std::from_chars(text, end, seed);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return seed;
 }
 
 // A texts's start and end, for messages: some typed texts are thousands of digits long.
@@ -82,7 +93,10 @@ class RandomUse : public WindowTest
 protected:
     void SetUp() override
     {
-        seed_ = StressSeed();
+        const std::optional<std::uint64_t> seed = StressSeed();
+        ASSERT_TRUE(seed.has_value()) << "OSTREVAN_STRESS_SEED=" << std::getenv("OSTREVAN_STRESS_SEED")
+                          << " is no seed: a decimal number from 0 to " << UINT64_MAX;
+        seed_ = *seed;
         rng_.seed(seed_);
         // Mostly the home conventions; sometimes another locale's separators and digits.
         const QLocale locales[] = {UsLocale(), UsLocale(), UsLocale(), GermanLocale(),
@@ -92,7 +106,10 @@ protected:
         localeGuard_.emplace(locale);
         context_ = QStringLiteral("seed %1 (OSTREVAN_STRESS_SEED=%1 repeats it), locale %2")
                        .arg(seed_).arg(locale.name()).toStdString();
+        // On standard output too, which a crash leaves behind; the trace puts it in every
+        // failure, those of setting up and tearing down the window included.
         std::cout << "[ stress ] " << context_ << std::endl;
+        trace_.emplace(__FILE__, __LINE__, context_);
         WindowTest::SetUp();
         QObject::connect(Box("Text2"), &QPlainTextEdit::textChanged, window.get(),
                          [this] { ++sentenceWrites_; });
@@ -111,6 +128,7 @@ protected:
     {
         WindowTest::TearDown();
         localeGuard_.reset();
+        trace_.reset();
     }
 
     // ---- Randomness
@@ -627,6 +645,7 @@ protected:
     std::mt19937_64 rng_;
     std::optional<LocaleGuard> localeGuard_;
     std::string context_;
+    std::optional<testing::ScopedTrace> trace_;
     QStringList unitNames_;
 
     // Across steps.
@@ -652,7 +671,6 @@ protected:
 
 TEST_F(RandomUse, KeepsEveryBoxMessageAndPanelSound)
 {
-    SCOPED_TRACE(context_);
     QStringList recent;
     for (int step = 1; step <= Steps; ++step) {
         ForgetStep();
