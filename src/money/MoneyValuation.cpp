@@ -129,7 +129,7 @@ ValuationOutcome Value(const MoneyPanel &panel, const PanelTexts &texts)
             result = FixedCoinValue(std::get<AtDollars>(coin.value).dollars, texts.multiple);
         }
         if (const auto *fault = std::get_if<CoinFault>(&result)) {
-            out.failure = ValuationFailure{fault->input, fault->message};
+            out.failure = *fault;
             return false;
         }
         out.coinWrites.append({coin.box, std::get<CoinText>(result)});

@@ -105,12 +105,6 @@ struct CoinWrite
     CoinText text;
 };
 
-struct ValuationFailure
-{
-    PanelInput input;
-    QString message;
-};
-
 // What a click writes: the coin boxes valued, in run order; then the summary. A failure
 // stops the runs where it arises; the summary is then empty, so that no old values stand
 // beside the new prices, and the message and the box to focus follow.
@@ -118,7 +112,7 @@ struct ValuationOutcome
 {
     QList<CoinWrite> coinWrites;
     QString summary;
-    std::optional<ValuationFailure> failure;
+    std::optional<CoinFault> failure;
 };
 
 ValuationOutcome Value(const MoneyPanel &panel, const PanelTexts &texts);
