@@ -158,7 +158,7 @@ struct Conventions
 {
     explicit Conventions(const QLocale &l)
         : locale(l), plain(l), zero(l.zeroDigit()), digits{zero.toUcs4().value(0, U'0'), zero.size()},
-          corrections(l, digits), exponential(Unmarked(l.exponential())),
+          corrections(l, digits),
           groupsAmounts(!(l.numberOptions() & QLocale::OmitGroupSeparator)),
           positive(SidesOf(l, l.currencySymbol(), false).value_or(CurrencySides{})),
           negative(SidesOf(l, l.currencySymbol(), true).value_or(CurrencySides{})), forms(CurrencyForms(l))
@@ -171,7 +171,6 @@ struct Conventions
     QString zero;
     LocaleDigits digits;
     QtCorrections corrections;
-    QString exponential;
     bool groupsAmounts; // the locale's own numbers have group separators
     CurrencySides positive;
     CurrencySides negative;
@@ -214,7 +213,7 @@ bool Ambiguous(const Conventions &c, const QString &t)
 QList<std::pair<qsizetype, qsizetype>> Separators(const Conventions &c, const QString &t, qsizetype first)
 {
     qsizetype end = t.size();
-    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.exponential})
+    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.corrections.ExponentSign()})
         if (const qsizetype at = sign.isEmpty() ? -1 : t.indexOf(sign, first); at >= 0)
             end = std::min(end, at);
     QList<std::pair<qsizetype, qsizetype>> runs;

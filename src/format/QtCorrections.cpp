@@ -66,7 +66,7 @@ Grouping GroupingOf(QLocale locale, const LocaleDigits &digits)
 }
 
 // The locale's exponent sign as a keyboard types it, or none where Qt reads it.
-QString ExponentSign(const QLocale &locale)
+QString OwnExponentSign(const QLocale &locale)
 {
     QString sign = locale.exponential();
     for (const QChar mark : {u'\u200e', u'\u200f', u'\u061c'})
@@ -88,7 +88,7 @@ std::optional<double> QtReading(const QLocale &locale, const QString &text)
 }
 
 QtCorrections::QtCorrections(const QLocale &locale, const LocaleDigits &digits)
-    : locale_(locale), digits_(digits), grouping_(GroupingOf(locale, digits)), exponential_(ExponentSign(locale))
+    : locale_(locale), digits_(digits), grouping_(GroupingOf(locale, digits)), exponential_(OwnExponentSign(locale))
 {
 }
 

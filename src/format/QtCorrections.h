@@ -40,11 +40,15 @@ public:
     };
     const Grouping &Groups() const { return grouping_; }
 
+    // The locale's own exponent sign, direction marks aside; empty where it is "E", which
+    // Qt reads.
+    const QString &ExponentSign() const { return exponential_; }
+
 private:
     std::optional<QString> Ungrouped(const QString &text) const;
 
     QLocale locale_;
     LocaleDigits digits_;
     Grouping grouping_;
-    QString exponential_; // the locale's exponent sign where it is not "E"
+    QString exponential_;
 };
