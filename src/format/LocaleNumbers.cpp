@@ -158,7 +158,8 @@ struct Conventions
 {
     explicit Conventions(const QLocale &l)
         : locale(l), plain(l), zero(l.zeroDigit()), digits{zero.toUcs4().value(0, U'0'), zero.size()},
-          corrections(l, digits),
+          grouping(GroupingOf(l, digits)), exponentSign(ExponentSignOf(l)),
+          corrections(l, digits, grouping, exponentSign),
           groupsAmounts(!(l.numberOptions() & QLocale::OmitGroupSeparator)),
           positive(SidesOf(l, l.currencySymbol(), false).value_or(CurrencySides{})),
           negative(SidesOf(l, l.currencySymbol(), true).value_or(CurrencySides{})), forms(CurrencyForms(l))
@@ -170,6 +171,8 @@ struct Conventions
     QLocale plain; // writes no group separators
     QString zero;
     LocaleDigits digits;
+    Grouping grouping;
+    QString exponentSign; // empty where it is "E"
     QtCorrections corrections;
     bool groupsAmounts; // the locale's own numbers have group separators
     CurrencySides positive;
@@ -203,7 +206,7 @@ bool Ambiguous(const Conventions &c, const QString &t)
         || match.captured(2) == c.locale.groupSeparator())
         return false;
     // A locale that groups none says nothing of its writers' groups: take those most regions write.
-    const QtCorrections::Grouping &g = c.corrections.Groups();
+    const Grouping &g = c.grouping;
     const int last = g.last > 0 ? g.last : 3, leading = g.last > 0 ? g.higher : 3;
     return match.capturedLength(3) == last && match.capturedLength(1) <= leading;
 }
@@ -213,7 +216,7 @@ bool Ambiguous(const Conventions &c, const QString &t)
 QList<std::pair<qsizetype, qsizetype>> Separators(const Conventions &c, const QString &t, qsizetype first)
 {
     qsizetype end = t.size();
-    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.corrections.ExponentSign()})
+    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.exponentSign})
         if (const qsizetype at = sign.isEmpty() ? -1 : t.indexOf(sign, first); at >= 0)
             end = std::min(end, at);
     QList<std::pair<qsizetype, qsizetype>> runs;

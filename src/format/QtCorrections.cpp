@@ -9,74 +9,16 @@
 //
 // Minimum grouping digits. Locales such as es_ES, pl_PL, pt_PT and bg_BG group four-digit
 // numbers not at all but longer ones in full. toString and toCurrencyString merge a leading
-// group shorter than that minimum into the next ("1209.600,00" for 1.209.600,00), and toDouble
-// refuses such a leading group ("1.000,00"). Qt's group sizes are right; so numbers are
-// written without separators and grouped here, and a number Qt refuses is read again without
-// separators that stand in the locale's places.
+// group shorter than that minimum into the next ("1209.600,00" for 1.209.600,00); toDouble
+// refuses such a short leading group ("1.000,00") and takes the merged one ("1234.567" is
+// 1234567 under es_ES, where it is 1234.567 under de_DE). Qt's group sizes are right; so
+// numbers are written without separators and grouped here, a leading group longer than the
+// locale's groups is refused, and a number Qt refuses is read again without separators that
+// stand in the locale's places.
 //
 // The exponent sign. Where a locale has its own ("اس" in ar_EG, "×۱۰^" in fa_IR, "×10^" in
 // sv_SE), toString writes it ("١اس+٠٣" for 1E3) and toDouble refuses it, though it reads the
 // same number with an "E" ("١E+٠٣").
-
-namespace {
-
-using Grouping = QtCorrections::Grouping;
-
-// The sizes of the digit groups that start at the first digit, parted by the separator, and
-// where they end; a separator that no digit follows ends them.
-QList<int> GroupSizes(const QString &t, const LocaleDigits &digits, const QString &separator, qsizetype &end)
-{
-    QList<int> sizes{0};
-    qsizetype i = digits.First(t);
-    end = i;
-    while (true) {
-        if (const qsizetype w = digits.At(t, i)) {
-            ++sizes.back();
-            i += w;
-            end = i;
-        } else if (!separator.isEmpty() && sizes.back() > 0 && QStringView(t).sliced(i).startsWith(separator)
-                   && digits.At(t, i + separator.size())) {
-            sizes << 0;
-            i += separator.size();
-        } else {
-            return sizes;
-        }
-    }
-}
-
-// The group sizes as Qt writes them, from the rightmost groups of a long number, where the
-// fault cannot reach; the minimum from the shortest number Qt groups.
-Grouping GroupingOf(QLocale locale, const LocaleDigits &digits)
-{
-    locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    Grouping g{locale.groupSeparator()};
-    qsizetype end = 0;
-    const QList<int> sizes = GroupSizes(locale.toString(1234567890123456789LL), digits, g.separator, end);
-    if (sizes.size() < 3)
-        return {};
-    g.last = sizes.last();
-    g.higher = sizes[sizes.size() - 2];
-    qlonglong n = 1;
-    for (int i = 1; i < g.last; ++i)
-        n *= 10;
-    for (g.minimum = 1; g.last + g.minimum < 18; ++g.minimum)
-        if (locale.toString(n *= 10).contains(g.separator))
-            break;
-    return g;
-}
-
-// The locale's exponent sign as a keyboard types it, or none where Qt reads it.
-QString OwnExponentSign(const QLocale &locale)
-{
-    QString sign = locale.exponential();
-    for (const QChar mark : {u'\u200e', u'\u200f', u'\u061c'})
-        sign.remove(mark);
-    if (sign.compare(QStringLiteral("e"), Qt::CaseInsensitive) == 0)
-        return {};
-    return sign;
-}
-
-} // namespace
 
 std::optional<double> QtReading(const QLocale &locale, const QString &text)
 {
@@ -87,16 +29,19 @@ std::optional<double> QtReading(const QLocale &locale, const QString &text)
     return std::nullopt;
 }
 
-QtCorrections::QtCorrections(const QLocale &locale, const LocaleDigits &digits)
-    : locale_(locale), digits_(digits), grouping_(GroupingOf(locale, digits)), exponential_(OwnExponentSign(locale))
+QtCorrections::QtCorrections(const QLocale &locale, const LocaleDigits &digits, const Grouping &grouping,
+                             const QString &exponentSign)
+    : locale_(locale), digits_(digits), grouping_(grouping), exponentSign_(exponentSign)
 {
 }
 
 std::optional<double> QtCorrections::Read(const QString &text) const
 {
     QString t = text;
-    if (!exponential_.isEmpty())
-        t.replace(exponential_, QStringLiteral("E"));
+    if (!exponentSign_.isEmpty())
+        t.replace(exponentSign_, QStringLiteral("E"));
+    if (LeadingGroupTooLong(t))
+        return std::nullopt;
     if (const auto value = QtReading(locale_, t))
         return value;
     if (const auto ungrouped = Ungrouped(t))
@@ -129,9 +74,21 @@ QString QtCorrections::Grouped(const QString &text) const
     return out + text.mid(end);
 }
 
+// A leading group of more digits than the locale's groups hold, as Qt writes a short one
+// merged into the next ("1234.567" for 1.234.567 under es_ES): no one else writes it so.
+bool QtCorrections::LeadingGroupTooLong(const QString &text) const
+{
+    const Grouping &g = grouping_;
+    if (g.last <= 0 || !text.contains(g.separator))
+        return false;
+    qsizetype end = 0;
+    const QList<int> sizes = GroupSizes(text, digits_, g.separator, end);
+    return sizes.size() > 1 && sizes.front() > g.higher;
+}
+
 // The number without its group separators where every one stands in the locale's places,
 // whatever the length of the leading group; none where there is no separator to take out or
-// one stands elsewhere, or where the number starts with a zero ("0.500" is no grouped 500).
+// one stands elsewhere.
 std::optional<QString> QtCorrections::Ungrouped(const QString &text) const
 {
     const Grouping &g = grouping_;
@@ -141,7 +98,7 @@ std::optional<QString> QtCorrections::Ungrouped(const QString &text) const
     const QList<int> sizes = GroupSizes(text, digits_, g.separator, end);
     const qsizetype begin = digits_.First(text);
     if (sizes.size() < 2 || sizes.last() != g.last || sizes.front() > g.higher
-        || text.indexOf(g.separator, end) >= 0 || digits_.IsZero(text, begin))
+        || text.indexOf(g.separator, end) >= 0)
         return std::nullopt;
     for (qsizetype i = 1; i + 1 < sizes.size(); ++i)
         if (sizes[i] != g.higher)

@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::Values(
     PriceCase{"pl_PL", "1 000", 1000}, PriceCase{"pl_PL", "1 000,00 z\u0142", 1000}, PriceCase{"es_ES", "1.000,00 \u20ac", 1000},
     PriceCase{"es_ES", "1.234,50", 1234.5}, PriceCase{"pt_PT", "1 000,00 \u20ac", 1000},
     PriceCase{"pl_PL", "1\u00a0209\u00a0600,00\u00a0z\u0142", 1209600}, PriceCase{"es_ES", "-1.234,50", -1234.5},
-    PriceCase{"es_ES", "1209.600,00 \u20ac", 1209600}, PriceCase{"es_ES", "1234,5", 1234.5},
+    PriceCase{"es_ES", "1209.600,00 \u20ac", NoNumber}, PriceCase{"es_ES", "1234,5", 1234.5},
     PriceCase{"es_ES", "1.23.456", NoNumber}, PriceCase{"es_ES", "1.000.00", NoNumber},
     PriceCase{"pl_PL", "1 00 000", NoNumber}, PriceCase{"pl_PL", "1 0000", NoNumber},
     // What a keyboard types for what the locale writes.
@@ -400,15 +400,19 @@ TEST(CurrencyText, ShowsFifteenDigitsOfAHugeAmount)
 
 // The money panels read back the prices they wrote, and results are rounded through the
 // user's symbols: both must hold under every locale Qt knows, and so must reading a number
-// as Qt writes it for the locale, in its exponent form too.
+// as Qt writes it for the locale, in its exponent form too. Qt's own grouping is left out:
+// where a locale leaves four-digit numbers ungrouped, Qt merges a short leading group into
+// the next ("1234.567" for 1.234.567 under es_ES), a form no one else writes.
 TEST(LocaleNumber, ReadsBackWhatEveryLocaleWrites)
 {
     const QList<QLocale> all =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale &locale : all) {
         LocaleGuard guard{locale};
+        QLocale plain = locale;
+        plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
         for (double v : {350.0, 4.75, -12.5, 0.75, 1234567.89, 1.5e22, -1.5e-7}) {
-            QStringList texts{locale.toString(v, 'g', 15)};
+            QStringList texts{plain.toString(v, 'g', 15)};
             if (std::fabs(v) >= 0.01) // cents and four decimals hold it
                 texts << CurrencyText(v) << MaskText(v, QString::fromLatin1(ResultMask));
             for (const QString &text : texts) {

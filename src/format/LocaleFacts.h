@@ -1,6 +1,10 @@
 #pragma once
-// The digits of a locale, for the number conversions that follow the user's settings.
+// What the conversions that follow the user's settings take from a locale beyond its
+// symbols: its digits, its group sizes and its exponent sign. These are the locale's own
+// conventions, which hold however Qt reads and writes them.
 
+#include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -41,3 +45,23 @@ struct LocaleDigits
         return i;
     }
 };
+
+// The locale's group sizes, as Qt writes them: the digits of the last group before the point,
+// of each group before it, and those a leading group needs before the number is grouped at
+// all. The first two are 0 where the locale groups none.
+struct Grouping
+{
+    QString separator;
+    int last = 0;
+    int higher = 0;
+    int minimum = 1;
+};
+Grouping GroupingOf(QLocale locale, const LocaleDigits &digits);
+
+// The sizes of the digit groups that start at the text's first digit, parted by the
+// separator, and where the last one ends; a separator that no digit follows ends them.
+QList<int> GroupSizes(const QString &t, const LocaleDigits &digits, const QString &separator, qsizetype &end);
+
+// The locale's own exponent sign as a keyboard types it, direction marks aside; empty where it
+// is "E", which every reading takes.
+QString ExponentSignOf(const QLocale &locale);
