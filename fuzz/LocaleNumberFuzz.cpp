@@ -6,9 +6,16 @@
 // A text without an exponent whose only digit before its first separator is a zero ("0,750")
 // reads as a number of magnitude below one, or as no number: no one groups after a zero.
 //
+// AmountNumber of any text, as the amount box and the money multiples read it, is a refusal
+// or a number that one reading takes from the whole text: LocaleNumber's, or the program's
+// own ("." as the point, "," between thousands); where neither takes it, LeadingNumber's
+// value. It is never another number.
+//
 // What holds for a finite x whose 15-digit value is itself finite (above about 1.797693e308
 // the 15 digits round past the largest double, and the written text reads as no number):
-// - QLocale().toString(x, 'g', 15) reads back as x held to 15 significant digits;
+// - QLocale().toString(x, 'g', 15), without group separators, reads back as x held to 15
+//   significant digits (Qt's own grouping is wrong where a locale leaves four-digit numbers
+//   ungrouped: "1234.567" for 1.234.567 under es_ES, which reads as 1234.567);
 // - CurrencyText(x) reads back as a whole number of cents within half a cent of x (and the
 //   15-digit slack). Below 1E12, where 15 digits reach past the cents, it is exactly x's
 //   15-digit value rounded half away from zero to cents. From 1E12 to 1E15 the cents are
@@ -81,6 +88,37 @@ bool ZeroBeforeItsFirstSeparator(const QString &text)
     return i < text.size() && !text[i].isDigit();
 }
 
+// The program's own reading of the whole text, by the leading-number rule with the commas out.
+bool ProgramReads(const QString &text, double value)
+{
+    QString plain = text.trimmed();
+    plain.remove(u',');
+    return SameBits(LeadingNumber(plain), value);
+}
+
+void CheckAmount(const QString &text)
+{
+    const Amount amount = AmountNumber(text);
+    const auto users = LocaleNumber(text);
+    const std::string about = "text " + Shown(text) + " gives " + Shown(amount.value);
+    if (std::isnan(amount.value))
+        Fail("AmountNumber gives no NaN", about);
+    switch (amount.reading) {
+    case Amount::Reading::Refused:
+        return;
+    case Amount::Reading::Whole:
+        if (users ? !SameBits(*users, amount.value) : !ProgramReads(text, amount.value))
+            Fail("a whole amount is the number LocaleNumber reads, or else the program's own reading", about);
+        return;
+    case Amount::Reading::Leading:
+        if (users)
+            Fail("an amount LocaleNumber reads whole is not read by the leading-number rule", about);
+        if (!SameBits(LeadingNumber(text), amount.value))
+            Fail("an amount neither reading takes is LeadingNumber's value", about);
+        return;
+    }
+}
+
 void CheckText(const QString &text)
 {
     const auto v = LocaleNumber(text);
@@ -91,6 +129,7 @@ void CheckText(const QString &text)
     if (v && std::fabs(*v) > 1 && ZeroBeforeItsFirstSeparator(text) && !MayLieBeyondADouble(text))
         Fail("a number whose only digit before its first separator is a zero is below one, or no number",
              "text " + Shown(text) + " gives " + Shown(*v));
+    CheckAmount(text);
 }
 
 void CheckValue(double x)
@@ -101,7 +140,9 @@ void CheckValue(double x)
     if (!std::isfinite(held.nearest) || !std::isfinite(held.other))
         return;
 
-    const QString plain = QLocale().toString(x, 'g', 15);
+    QLocale ungrouped;
+    ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);
+    const QString plain = ungrouped.toString(x, 'g', 15);
     const auto plainBack = LocaleNumber(plain);
     const std::string aboutPlain = "x " + Shown(x) + ", text " + Shown(plain);
     if (!plainBack)

@@ -405,7 +405,7 @@ void frmRound::ApplyOutcome(const convert::ClickOutcome &outcome)
         Text2->setText(*outcome.sentence);
     if (outcome.tooLarge)
         ShowMessage(catalog::OopsTitle, catalog::TooLargeMessage, true);
-    if (outcome.amountMissing)
+    if (outcome.amountMissing || outcome.amountUnreadable)
         ShowMessage(catalog::OopsTitle, catalog::AmountMissingMessage, true);
     Text1->setFocus();
 }

@@ -66,6 +66,8 @@ bool AmountMissing(const QString &amount) { return amount.isEmpty(); }
 ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
 {
     ClickOutcome out;
+    const Amount amount = AmountNumber(in.amount);
+    out.amountUnreadable = amount.reading == Amount::Reading::Refused;
     for (const Block &block : group.blocks) {
         if (const auto *note = std::get_if<NoteBlock>(&block)) {
             if (in.fromUnit == note->fromUnit)
@@ -76,9 +78,9 @@ ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
         // Both texts are compared on every block, the to-unit first; no early exit.
         const bool toMatches = in.toUnit == pair.toUnit;
         const bool fromMatches = in.fromUnit == pair.fromUnit;
-        if (!(toMatches && fromMatches))
+        if (!(toMatches && fromMatches) || out.amountUnreadable)
             continue;
-        const double product = LeadingNumber(in.amount) * pair.factor;
+        const double product = amount.value * pair.factor;
         if (!HeldTo15Digits(product)) {
             out.tooLarge = true;
             continue;

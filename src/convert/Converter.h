@@ -77,8 +77,9 @@ struct ConverterInputs
 
 // What a click writes, in the order the window applies it: empty the sentence (every
 // converter does, so that a pair it does not know leaves no earlier answer standing), write
-// the notes, text3 and the sentence, show the too-large message, then the amount message,
-// and last move the focus to the amount box.
+// the notes, text3 and the sentence, show the too-large message, then the amount message
+// (for an empty amount, or one that cannot be read), and last move the focus to the amount
+// box.
 struct ClickOutcome
 {
     std::optional<QString> text5;
@@ -87,6 +88,7 @@ struct ClickOutcome
     std::optional<QString> sentence; // its ResultSentence
     bool tooLarge = false;           // a matching pair's product has no finite 15-digit text
     bool amountMissing = false;      // the amount box is exactly empty
+    bool amountUnreadable = false;   // says two numbers or is a number mistyped: nothing converted
 };
 
 // The amount as typed, the from-unit, "=", the result and the to-unit, two blanks apart.

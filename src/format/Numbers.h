@@ -73,6 +73,29 @@ QString CurrencyText(double value);
 // mask allows, trailing optional decimals (the locale's zero digits) dropped.
 QString MaskText(double value, const QString &mask);
 
+// --- What the user types as an amount or a money multiple ---
+
+// How the text of the amount box or of a money multiple was read.
+struct Amount
+{
+    enum class Reading {
+        Whole,   // a number, as the user's settings or the program itself write numbers
+        Leading, // by the leading-number rule: a number with words after it, or none (0)
+        Refused, // says two numbers, or is a number mistyped: the user is asked for one
+    };
+    Reading reading;
+    double value = 0; // none where refused
+};
+
+// Two readings of the whole text: LocaleNumber, and the program's own form, "." as the
+// decimal point and "," between thousands ("2,000", "1,000.5"), as its start texts and its
+// results are written. A number under one of them, or one number under both, is the
+// amount ("2,5" is 2.5 under German settings, "1.500" is 1.5 under French ones). Two
+// numbers ("2.000" under German settings: 2000, or the program's 2) are refused, and so is
+// a text that begins with a number going on, directly, with a separator and a digit which
+// neither reading takes ("0,750" or "3 50" under U.S. settings). Any other text is read by
+// the leading-number rule: "12abc" is 12, "abc" and the empty text 0.
+Amount AmountNumber(const QString &text);
 
 // Where the system locale is the bare C/POSIX one, make U.S. conventions the default:
 // they are the program's home ones.

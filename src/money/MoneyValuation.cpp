@@ -31,7 +31,9 @@ const QString Gap = QStringLiteral("  ");
 
 CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QString &multipleText)
 {
-    const double multiple = LeadingNumber(multipleText);
+    const Amount multiple = AmountNumber(multipleText);
+    if (multiple.reading == Amount::Reading::Refused)
+        return Unreadable(PanelInput::Multiple);
     const std::optional<double> price = LocaleNumber(priceText);
     if (!price)
         return Unreadable(PriceBox(coin.metal));
@@ -40,16 +42,17 @@ CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QStri
     if (!held)
         return TooLarge(PriceBox(coin.metal));
     // The multiple multiplies the held product; it takes no part in what is held.
-    return Written(*held * multiple, PanelInput::Multiple);
+    return Written(*held * multiple.value, PanelInput::Multiple);
 }
 
 CoinResult FixedCoinValue(double dollars, const QString &multipleText)
 {
-    // Unlike the metal coins, the small coins read their multiple with the user's conventions.
-    const std::optional<double> multiple = LocaleNumber(multipleText);
-    if (!multiple)
+    // Unlike the metal coins, the small coins take no multiple by the leading-number rule:
+    // one with words after it, an empty one or none at all cannot be read for them.
+    const Amount multiple = AmountNumber(multipleText);
+    if (multiple.reading != Amount::Reading::Whole)
         return Unreadable(PanelInput::Multiple);
-    return Written(*multiple * dollars, PanelInput::Multiple);
+    return Written(multiple.value * dollars, PanelInput::Multiple);
 }
 
 QString MoneySummary(const QList<SummaryLine> &lines, bool endsInDollars)

@@ -38,13 +38,13 @@ struct ByWeight
     double ounces;
 };
 
-// One coin in one metal: the multiple by the leading-number rule, the price with the user's
-// conventions, price x ounces held to 15 digits, times the multiple, held to 15 digits. A
-// price that fails blames the box of the coin's metal.
+// One coin in one metal: the multiple read as an amount (AmountNumber), the price with the
+// user's conventions, price x ounces held to 15 digits, times the multiple, held to 15
+// digits. A multiple that cannot be read blames its box, a price that fails the box of the
+// coin's metal.
 CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QString &multipleText);
 
-// A small coin: its dollars times the multiple read with the user's conventions, held to
-// 15 digits.
+// A small coin: its dollars times the multiple, read whole as an amount, held to 15 digits.
 CoinResult FixedCoinValue(double dollars, const QString &multipleText);
 
 struct SummaryLine

@@ -95,15 +95,15 @@ TEST_F(MoneyPanels, OldTestamentRevaluesWithTheTextsOfTheMoment)
     ClickOldTestament();
     Type("txtGold", QStringLiteral("$1,000.00"));
     Type("txtSilver", QStringLiteral("-$4.75"));
-    Type("txtamount", QStringLiteral("1,000")); // counts as 1
+    Type("txtamount", QStringLiteral("1,000"));
     QTest::mouseClick(Button("Command17"), Qt::LeftButton);
     const QString changed = QStringLiteral(
-        "SHECKEL - Silver =  ($1.91)  U.S. Dollars\r\n"
-        "SHECKEL - Gold =  $403.00  U.S. Dollars\r\n"
-        "MINA - Silver =  ($95.76)  U.S. Dollars\r\n"
-        "MINA - Gold =  $20,160.00  U.S. Dollars\r\n"
-        "TALENT - Silver =  ($2,872.80)  U.S. Dollars\r\n"
-        "TALENT - Gold =  $604,800.00  U.S. Dollars");
+        "SHECKEL - Silver =  ($1,914.25)  U.S. Dollars\r\n"
+        "SHECKEL - Gold =  $403,000.00  U.S. Dollars\r\n"
+        "MINA - Silver =  ($95,760.00)  U.S. Dollars\r\n"
+        "MINA - Gold =  $20,160,000.00  U.S. Dollars\r\n"
+        "TALENT - Silver =  ($2,872,800.00)  U.S. Dollars\r\n"
+        "TALENT - Gold =  $604,800,000.00  U.S. Dollars");
     EXPECT_EQ(Box("txtOtMoney")->text(), changed);
     // Nothing accumulates: the same texts give the same summary again.
     QTest::mouseClick(Button("Command17"), Qt::LeftButton);
@@ -163,7 +163,7 @@ void PrintTo(const MultipleCase &c, std::ostream *os) { *os << "multiple " << c.
 
 class NewTestamentMultiple : public MoneyPanels, public ::testing::WithParamInterface<MultipleCase> {};
 
-TEST_P(NewTestamentMultiple, CountsOnceForTheMetalCoinsAndOnceForTheSmallOnes)
+TEST_P(NewTestamentMultiple, CountsTheSameForTheMetalCoinsAndTheSmallOnes)
 {
     const MultipleCase c = GetParam();
     ShowPanel("Frame5");
@@ -179,10 +179,10 @@ TEST_P(NewTestamentMultiple, CountsOnceForTheMetalCoinsAndOnceForTheSmallOnes)
 INSTANTIATE_TEST_SUITE_P(Multiples, NewTestamentMultiple, ::testing::Values(
     MultipleCase{"$2",
                  "FARTHING = Approximately  $0.08\r\nMITE = Approximately  $0.03\r\nPENNY = Approximately  $0.10\r\n",
-                 "SHEKEL - Gold =  $0.00\r\n"},
+                 "SHEKEL - Gold =  $254.80\r\n"},
     MultipleCase{"1,000",
                  "FARTHING = Approximately  $40.00\r\nMITE = Approximately  $15.00\r\nPENNY = Approximately  $50.00\r\n",
-                 "SHEKEL - Gold =  $127.40\r\n"},
+                 "SHEKEL - Gold =  $127,400.00\r\n"},
     MultipleCase{"-1",
                  "FARTHING = Approximately  ($0.04)\r\nMITE = Approximately  ($0.02)\r\nPENNY = Approximately  ($0.05)\r\n",
                  "SHEKEL - Gold =  ($127.40)\r\n"},
@@ -200,7 +200,7 @@ TEST_F(MoneyPanels, TheSmallCoinsAreWrittenAsTheirHeldNumberFirst)
     QTest::mouseClick(Button("Command18"), Qt::LeftButton);
     EXPECT_EQ(farthing, (QStringList{"0.08", "$0.08"}));
     EXPECT_EQ(penny, (QStringList{"0.1", "$0.10"}));
-    EXPECT_EQ(shekel, (QStringList{"0", "$0.00"}));
+    EXPECT_EQ(shekel, (QStringList{"254.8", "$254.80"}));
 }
 
 // Under German settings, pinned before the window exists so that start-up writes its prices so.
@@ -319,6 +319,10 @@ INSTANTIATE_TEST_SUITE_P(Prices, RegionalGoldPrice, ::testing::Values(
     RegionalCase{"es_ES", false, "2000", "TALENT - Gold =  1.209.600,00\u00a0\u20ac  U.S. Dollars"},
     RegionalCase{"pl_PL", false, "2 000", "TALENT - Gold =  1\u00a0209\u00a0600,00\u00a0z\u0142  U.S. Dollars"},
     RegionalCase{"de_CH", false, "CHF 2'000", "TALENT - Gold =  1\u2019209\u2019600.00\u00a0CHF  U.S. Dollars"},
+    // A point after more digits than a group holds is a decimal point, in Spain as in Germany.
+    RegionalCase{"es_ES", false, "1234.567", "TALENT - Gold =  746.666,12\u00a0\u20ac  U.S. Dollars"},
+    RegionalCase{"es_ES", true, "1234.567", "TALENT - Gold =  1.797.529,55\u00a0\u20ac"},
+    RegionalCase{"de_DE", false, "1234.567", "TALENT - Gold =  746.666,12\u00a0\u20ac  U.S. Dollars"},
     // No one groups a number that begins with a zero: three quarters with a decimal comma is
     // no 750 under U.S. settings, and with a point it is three quarters under German ones.
     RegionalCase{"en_US", false, "0,750", nullptr},
@@ -382,6 +386,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"NT multiple empty", true, "txtAmountNT", "", false},
     FailureCase{"NT multiple in letters", true, "txtAmountNT", "two", false},
     FailureCase{"NT multiple with a group separator after a leading zero", true, "txtAmountNT", "0,750", false},
+    FailureCase{"OT multiple with a decimal comma", false, "txtamount", "2,5", false},
+    FailureCase{"OT multiple with a blank among its digits", false, "txtamount", "3 50", false},
+    FailureCase{"NT multiple grouped the other way round", true, "txtAmountNT", "1.500,00", false},
     FailureCase{"NT infinite multiple", true, "txtAmountNT", "1E999", true}));
 
 TEST_F(MoneyPanels, AFailedClickLeavesTheOtherPanelAlone)

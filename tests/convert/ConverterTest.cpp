@@ -116,8 +116,9 @@ struct ClickCase
     QString amount;
     QString from;
     QString to;
-    std::optional<QString> sentence; // none: no pair matched
+    std::optional<QString> sentence; // none: no pair matched, or the amount cannot be read
     bool amountMissing;
+    bool amountUnreadable = false;
 };
 
 class ClickRowsTest : public ::testing::TestWithParam<ClickCase> {};
@@ -132,6 +133,7 @@ TEST_P(ClickRowsTest, WritesTheSentenceOfTheMatchingPairOnly)
     else
         EXPECT_FALSE(out.text3.has_value()) << "text3 keeps what it held";
     EXPECT_EQ(out.amountMissing, c.amountMissing);
+    EXPECT_EQ(out.amountUnreadable, c.amountUnreadable);
     EXPECT_FALSE(out.tooLarge);
     EXPECT_FALSE(out.text5 || out.text6);
 }
@@ -145,8 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "  Finger  =  0.00000000  Inches", true},
         ClickCase{"OneBlankIsAnAmount", " ", unit::Finger, unit::Inches,
                   "   Finger  =  0.00000000  Inches", false},
-        ClickCase{"CommaStopsTheNumber", "1,5", unit::Finger, unit::Inches,
-                  "1,5  Finger  =  0.75  Inches", false},
+        ClickCase{"DecimalCommaIsNoAmountUnderHomeSettings", "1,5", unit::Finger, unit::Inches, std::nullopt,
+                  false, true},
+        ClickCase{"GroupedAmountReadsWhole", "2,000", unit::Finger, unit::Inches,
+                  "2,000  Finger  =  1500.00000000  Inches", false},
         ClickCase{"Negative", "-2", unit::Finger, unit::Feet, "-2  Finger  =  -.125  Feet", false},
         ClickCase{"Letters", "abc", unit::Finger, unit::Feet, "abc  Finger  =  0.00000000  Feet", false},
         ClickCase{"AmountAsTyped", "2.50 ft", unit::Finger, unit::Inches,

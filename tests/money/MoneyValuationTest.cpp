@@ -66,13 +66,14 @@ INSTANTIATE_TEST_SUITE_P(Coins, CoinValueTest, ::testing::Values(
     CoinCase{"talent of gold", OldTestament::Talent, "$350.00", "1", "211680", "$211,680.00"},
     CoinCase{"plain price", OldTestament::Mina, "4.75", "1", "95.76", "$95.76"},
     CoinCase{"grouped price", OldTestament::Mina, "$1,000.00", "1", "20160", "$20,160.00"},
-    CoinCase{"grouped multiple counts its leading digits", OldTestament::Shekel, "$350.00", "1,000",
-             "141.05", "$141.05"},
+    CoinCase{"grouped multiple reads whole", OldTestament::Shekel, "$350.00", "1,000", "141050",
+             "$141,050.00"},
     CoinCase{"empty multiple", OldTestament::Talent, "$350.00", "", "0", "$0.00"},
     CoinCase{"letters as multiple", OldTestament::Talent, "$350.00", "abc", "0", "$0.00"},
-    CoinCase{"currency symbol before the multiple", OldTestament::Talent, "$350.00", "$2", "0", "$0.00"},
+    CoinCase{"multiple in the currency form", OldTestament::Talent, "$350.00", "$2", "423360", "$423,360.00"},
+    CoinCase{"multiple with words after it counts its leading number", OldTestament::Shekel, "$350.00",
+             "2 coins", "282.1", "$282.10"},
     CoinCase{"decimal multiple", OldTestament::Shekel, "$350.00", "2.5", "352.625", "$352.63"},
-    CoinCase{"decimal comma in the multiple", OldTestament::Shekel, "$350.00", "2,5", "282.1", "$282.10"},
     CoinCase{"negative multiple", OldTestament::Shekel, "$4.75", "-1", "-1.91425", "($1.91)"},
     CoinCase{"negative price", OldTestament::Talent, "-$350.00", "1", "-211680", "($211,680.00)"},
     CoinCase{"price in the negative currency form", OldTestament::Talent, "($350.00)", "1", "-211680",
@@ -127,6 +128,12 @@ INSTANTIATE_TEST_SUITE_P(Faults, CoinValueFaults, ::testing::Values(
     CoinFaultCase{"number then letters", OldTestament::Shekel, "12abc", "1", Input::Gold, false},
     CoinFaultCase{"unreadable price wins over a huge multiple", OldTestament::Shekel, "", "1E999",
                   Input::Gold, false},
+    // A multiple is read before the price.
+    CoinFaultCase{"decimal comma in the multiple", OldTestament::Shekel, "$350.00", "2,5", Input::Multiple, false},
+    CoinFaultCase{"multiple with a leading zero grouped", OldTestament::Shekel, "$350.00", "0,750",
+                  Input::Multiple, false},
+    CoinFaultCase{"mistyped multiple wins over an unreadable price", OldTestament::Shekel, "", "3 50",
+                  Input::Multiple, false},
     CoinFaultCase{"price x ounces beyond a double", OldTestament::Talent, "1E308", "1", Input::Gold, true},
     CoinFaultCase{"price itself beyond a double", OldTestament::Shekel, "1E309", "1", Input::Gold, true},
     CoinFaultCase{"negative price beyond a double", OldTestament::Shekel, "-$1E309", "1", Input::Gold, true},
@@ -177,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Coins, FixedCoinValueTest, ::testing::Values(
 
 TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
 {
-    for (const char *multiple : {"", " ", "abc", "2abc"}) {
+    for (const char *multiple : {"", " ", "abc", "2abc", "2 coins", "2,5", "0,750", "3 50"}) {
         const CoinResult result = FixedCoinValue(Farthing, QString::fromUtf8(multiple));
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << '"' << multiple << '"';
@@ -204,14 +211,25 @@ TEST(CoinValue, FollowsTheUsersConventions)
     ASSERT_TRUE(std::holds_alternative<CoinText>(gold));
     EXPECT_EQ(std::get<CoinText>(gold).number, QStringLiteral("7056"));
     EXPECT_EQ(std::get<CoinText>(gold).currency, Euro("7.056,00"));
-    // The multiple of the metal coins keeps "." as its decimal point under every locale.
-    const CoinResult half = CoinValue({Metal::Gold, OldTestament::Mina}, Euro("350,00"), QStringLiteral("0.5"));
-    EXPECT_EQ(std::get<CoinText>(half).currency, Euro("3.528,00"));
-    // That of the small coins does not.
-    const CoinResult mite = FixedCoinValue(Mite, QStringLiteral("1,000"));
-    EXPECT_EQ(std::get<CoinText>(mite).currency, Euro("0,02"));
+    // The multiple of every coin reads as the user writes it, or as the program does.
+    for (const char *multiple : {"0,5", "0.5"}) {
+        const CoinResult half = CoinValue({Metal::Gold, OldTestament::Mina}, Euro("350,00"), QString::fromLatin1(multiple));
+        ASSERT_TRUE(std::holds_alternative<CoinText>(half)) << multiple;
+        EXPECT_EQ(std::get<CoinText>(half).currency, Euro("3.528,00")) << multiple;
+        const CoinResult penny = FixedCoinValue(Penny, QString::fromLatin1(multiple));
+        ASSERT_TRUE(std::holds_alternative<CoinText>(penny)) << multiple;
+        EXPECT_EQ(std::get<CoinText>(penny).currency, Euro("0,03")) << multiple;
+    }
     const CoinResult negative = FixedCoinValue(Penny, QStringLiteral("-2"));
     EXPECT_EQ(std::get<CoinText>(negative).currency, Euro("-0,10"));
+    // "1,000" is 1 as Germans write it and 1000 as the program does: no multiple of either coin.
+    for (const CoinResult &twoWays : {CoinValue({Metal::Gold, OldTestament::Mina}, Euro("350,00"), QStringLiteral("1,000")),
+                                      FixedCoinValue(Mite, QStringLiteral("1,000"))}) {
+        const auto *fault = std::get_if<CoinFault>(&twoWays);
+        ASSERT_NE(fault, nullptr);
+        EXPECT_EQ(fault->input, PanelInput::Multiple);
+        EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
+    }
 }
 
 // ---- the summary ----
@@ -330,20 +348,22 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelSummary, ::testing::Values(
                "GERAH - Gold =  $6.37", "MINA or POUND - Silver =  $86.45", "MINA or POUND - Gold =  $6,370.00",
                "SHEKEL - Silver =  $1.73", "SHEKEL - Gold =  $127.40", "TALENT - Silver =  $6,916.00",
                "TALENT - Gold =  $509,600.00"}},
+    // A multiple in the currency form, or grouped, counts the same for every coin.
     PanelCase{"New Testament at a multiple of $2", "en_US", true, {"350.00", "4.75", "$2"},
               {"FARTHING = Approximately  $0.08", "MITE = Approximately  $0.03", "PENNY = Approximately  $0.10",
-               "BEKA - Silver  =  $0.00", "DRACHMA - Silver =  $0.00", "DRACHMA - Gold =  $0.00",
-               "DENAIRUS - Silver =  $0.00", "DENAIRUS - Gold =  $0.00", "GERAH - Silver =  $0.00",
-               "GERAH - Gold =  $0.00", "MINA or POUND - Silver =  $0.00", "MINA or POUND - Gold =  $0.00",
-               "SHEKEL - Silver =  $0.00", "SHEKEL - Gold =  $0.00", "TALENT - Silver =  $0.00",
-               "TALENT - Gold =  $0.00"}},
+               "BEKA - Silver  =  $1.73", "DRACHMA - Silver =  $2.57", "DRACHMA - Gold =  $189.00",
+               "DENAIRUS - Silver =  $0.10", "DENAIRUS - Gold =  $7.00", "GERAH - Silver =  $0.17",
+               "GERAH - Gold =  $12.74", "MINA or POUND - Silver =  $172.90", "MINA or POUND - Gold =  $12,740.00",
+               "SHEKEL - Silver =  $3.46", "SHEKEL - Gold =  $254.80", "TALENT - Silver =  $13,832.00",
+               "TALENT - Gold =  $1,019,200.00"}},
     PanelCase{"New Testament at a multiple of 1,000", "en_US", true, {"350.00", "4.75", "1,000"},
               {"FARTHING = Approximately  $40.00", "MITE = Approximately  $15.00", "PENNY = Approximately  $50.00",
-               "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  $94.50",
-               "DENAIRUS - Silver =  $0.05", "DENAIRUS - Gold =  $3.50", "GERAH - Silver =  $0.09",
-               "GERAH - Gold =  $6.37", "MINA or POUND - Silver =  $86.45", "MINA or POUND - Gold =  $6,370.00",
-               "SHEKEL - Silver =  $1.73", "SHEKEL - Gold =  $127.40", "TALENT - Silver =  $6,916.00",
-               "TALENT - Gold =  $509,600.00"}},
+               "BEKA - Silver  =  $864.50", "DRACHMA - Silver =  $1,282.50", "DRACHMA - Gold =  $94,500.00",
+               "DENAIRUS - Silver =  $47.50", "DENAIRUS - Gold =  $3,500.00", "GERAH - Silver =  $86.45",
+               "GERAH - Gold =  $6,370.00", "MINA or POUND - Silver =  $86,450.00",
+               "MINA or POUND - Gold =  $6,370,000.00", "SHEKEL - Silver =  $1,729.00",
+               "SHEKEL - Gold =  $127,400.00", "TALENT - Silver =  $6,916,000.00",
+               "TALENT - Gold =  $509,600,000.00"}},
     PanelCase{"New Testament, negative gold price", "en_US", true, {"-350.00", "4.75", "1"},
               {"FARTHING = Approximately  $0.04", "MITE = Approximately  $0.02", "PENNY = Approximately  $0.05",
                "BEKA - Silver  =  $0.86", "DRACHMA - Silver =  $1.28", "DRACHMA - Gold =  ($94.50)",

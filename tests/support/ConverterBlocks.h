@@ -144,6 +144,7 @@ struct ClickRow
     QString to;
     std::optional<QString> sentence;
     bool amountMissing;
+    bool amountUnreadable = false; // says two numbers or is a number mistyped
 };
 
 inline void PrintTo(const ClickRow &row, std::ostream *os)
@@ -163,6 +164,7 @@ inline convert::ClickOutcome ExpectClick(const ClickRow &row)
         EXPECT_FALSE(out.text3); // the work field keeps what it held
     }
     EXPECT_EQ(out.amountMissing, row.amountMissing);
+    EXPECT_EQ(out.amountUnreadable, row.amountUnreadable);
     EXPECT_FALSE(out.tooLarge);
     return out;
 }

@@ -1,0 +1,146 @@
+// The amount and the money multiples, typed as people write numbers, through the real window:
+// read whole, or refused with a message where the text says two numbers or is mistyped.
+#include <optional>
+
+#include "catalog/MeasurementTypes.h"
+#include "catalog/Messages.h"
+#include "catalog/UnitNames.h"
+#include "support/LocaleGuard.h"
+#include "support/Window.h"
+
+namespace {
+
+struct AmountCase
+{
+    const char *what;
+    const char *locale;
+    QString from;
+    QString to;
+    const char *amount;
+    std::optional<QString> result; // none: the amount is refused
+};
+
+void PrintTo(const AmountCase &c, std::ostream *os) { *os << c.what; }
+
+// The user's settings are pinned before the window exists, as they are at start-up.
+class TypedAmount : public WindowTest, public ::testing::WithParamInterface<AmountCase>
+{
+protected:
+    LocaleGuard guard{QLocale(QString::fromLatin1(GetParam().locale))};
+};
+
+TEST_P(TypedAmount, ConvertsTheNumberMeantOrAsksForOne)
+{
+    const AmountCase c = GetParam();
+    Pick("Combo1", measure::Linear);
+    Pick("Combo2", c.from);
+    Pick("Combo3", c.to);
+    Line("Text1")->setText(QString::fromUtf8(c.amount)); // keyClicks types no Arabic digits
+    Line("text3")->setText(QStringLiteral("an earlier result"));
+    Box("Text2")->setText(QStringLiteral("an earlier sentence"));
+    List("Combo3")->setFocus();
+    ClickConvert();
+    if (c.result) {
+        EXPECT_EQ(Box("Text2")->text(), QString::fromUtf8(c.amount) + "  " + c.from + "  =  " + *c.result + "  " + c.to);
+        EXPECT_TRUE(seams.messages.isEmpty());
+    } else {
+        EXPECT_TRUE(Box("Text2")->text().isEmpty());
+        EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
+        ASSERT_EQ(seams.messages.size(), 1);
+        EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
+        EXPECT_EQ(seams.messages[0].text, catalog::AmountMissingMessage);
+    }
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(Regions, TypedAmount, ::testing::Values(
+    // The Sabbath day's journey, grouped as the program and the home settings write it.
+    AmountCase{"Grouped_thousands_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "2,000", "3000.00000000"},
+    AmountCase{"Decimal_comma_de_DE", "de_DE", unit::Finger, unit::Inches, "2,5", "1.875"},
+    AmountCase{"Own_digits_ar_EG", "ar_EG", unit::Finger, unit::Inches, "\u0661\u0662", "9.00000000"},
+    AmountCase{"Point_the_region_refuses_fr_FR", "fr_FR", unit::Finger, unit::Inches, "1.500", "1.125"},
+    // German 2000, or the program's own 2.
+    AmountCase{"Two_numbers_de_DE", "de_DE", unit::CubitHebrewOT, unit::Feet, "2.000", std::nullopt},
+    AmountCase{"Decimal_comma_en_US", "en_US", unit::Finger, unit::Inches, "2,5", std::nullopt},
+    AmountCase{"Group_after_a_leading_zero_en_US", "en_US", unit::Span, unit::Feet, "0,750", std::nullopt},
+    // Words after a number keep the leading-number rule.
+    AmountCase{"Number_then_words_de_DE", "de_DE", unit::Finger, unit::Inches, "2 Finger", "1.50"}),
+    [](const auto &info) { return std::string(info.param.what); });
+
+// Under German settings, pinned before the window exists so that start-up writes its prices so.
+class GermanWindow : public WindowTest
+{
+protected:
+    LocaleGuard german{GermanLocale()};
+    void ShowMoney(const QString &type)
+    {
+        Pick("Combo1", type);
+        seams.messages.clear(); // the notice of the default prices
+    }
+};
+
+// Command13 converts nothing, but it asks for a number all the same: the informational types
+// leave it at the spot, and the linear type keeps it there until a from-unit is chosen.
+TEST_F(GermanWindow, TheButtonThatConvertsNothingRefusesAnAmountOfTwoNumbers)
+{
+    Pick("Combo1", measure::DryAndLiquidNT);
+    Pick("Combo1", measure::Linear);
+    ASSERT_EQ(ButtonAtConvertSpot(), Button("Command13"));
+    Type("Text1", QStringLiteral("2.000"));
+    seams.messages.clear();
+    ClickConvert();
+    EXPECT_EQ(MessageTexts(), QStringList{catalog::AmountMissingMessage});
+    EXPECT_TRUE(Box("Text2")->text().isEmpty());
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+TEST_F(WindowTest, AGroupedNewTestamentMultipleCountsWholeForEveryCoin)
+{
+    Pick("Combo1", measure::MoneyNT);
+    seams.messages.clear();
+    Type("txtAmountNT", QStringLiteral("1,000"));
+    QTest::mouseClick(Button("Command18"), Qt::LeftButton);
+    EXPECT_EQ(Box("txtNTMoney")->text(),
+              QStringLiteral("FARTHING = Approximately  $40.00\r\n"
+                             "MITE = Approximately  $15.00\r\n"
+                             "PENNY = Approximately  $50.00\r\n"
+                             "BEKA - Silver  =  $864.50\r\n"
+                             "DRACHMA - Silver =  $1,282.50\r\n"
+                             "DRACHMA - Gold =  $94,500.00\r\n"
+                             "DENAIRUS - Silver =  $47.50\r\n"
+                             "DENAIRUS - Gold =  $3,500.00\r\n"
+                             "GERAH - Silver =  $86.45\r\n"
+                             "GERAH - Gold =  $6,370.00\r\n"
+                             "MINA or POUND - Silver =  $86,450.00\r\n"
+                             "MINA or POUND - Gold =  $6,370,000.00\r\n"
+                             "SHEKEL - Silver =  $1,729.00\r\n"
+                             "SHEKEL - Gold =  $127,400.00\r\n"
+                             "TALENT - Silver =  $6,916,000.00\r\n"
+                             "TALENT - Gold =  $509,600,000.00"));
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+TEST_F(GermanWindow, ADecimalMultipleHalvesEveryNewTestamentCoin)
+{
+    ShowMoney(measure::MoneyNT);
+    Type("txtAmountNT", QStringLiteral("0,5"));
+    QTest::mouseClick(Button("Command18"), Qt::LeftButton);
+    const QString summary = Box("txtNTMoney")->text();
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("FARTHING = Approximately  0,02\u00a0\u20ac\r\n"))) << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("TALENT - Gold =  254.800,00\u00a0\u20ac"))) << summary.toStdString();
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+TEST_F(GermanWindow, AMultipleOfTwoNumbersEmptiesTheSummaryAndAsks)
+{
+    ShowMoney(measure::MoneyOT);
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    ASSERT_FALSE(Box("txtOtMoney")->text().isEmpty());
+    Type("txtamount", QStringLiteral("2.000"));
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    EXPECT_TRUE(Box("txtOtMoney")->text().isEmpty());
+    EXPECT_EQ(MessageTexts(), QStringList{catalog::AmountMissingMessage});
+    EXPECT_EQ(QApplication::focusWidget(), Line("txtamount"));
+}
+
+} // namespace
