@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 
 #include "app/Application.h"
 #include "app/frmRound.h"
@@ -13,22 +15,39 @@
 
 namespace {
 
-// Qt 6.4 aborts when no platform plugin can reach a display: whatever DISPLAY or
-// QT_QPA_PLATFORM say, QApplication's constructor then prints several lines and calls
-// qFatal(), and nothing lets the program ask beforehand. So while the application is being
-// made its messages are held back: a fatal one is replaced by one line and exit status 2,
+// Qt 6.4 aborts when it cannot start a platform plugin: QApplication's constructor prints
+// several lines and calls qFatal(), and nothing lets the program ask beforehand. So while the
+// application is being made its messages are held back: a fatal one is replaced by one line,
 // the others are passed on once the application stands.
+//
+// Qt's fatal text is the same whatever went wrong; what it said before tells why. The X11
+// plugin that loads but reaches no server first warns "could not connect to display": that,
+// and only that, is the missing display. Otherwise qt.qpa.plugin names the plugin that was
+// not found, or that was found but not loaded (as when a library it needs is missing; the
+// same words follow the missing display's warning). Why a found plugin would not load,
+// qt.core.library says at debug level only: that level is on while starting, and its
+// messages are dropped afterwards unless they were asked for.
 class MessagesHeldWhileStarting
 {
 public:
-    MessagesHeldWhileStarting() { previous_ = qInstallMessageHandler(&Hold); }
+    MessagesHeldWhileStarting()
+    {
+        // A filter that changes nothing, to learn the one in force before ours is called.
+        previousFilter_ = QLoggingCategory::installFilter([](QLoggingCategory *) {});
+        QLoggingCategory::installFilter(&ShowWhyLibrariesFailToLoad);
+        previous_ = qInstallMessageHandler(&Hold);
+    }
     ~MessagesHeldWhileStarting()
     {
         qInstallMessageHandler(previous_);
-        for (const Message &m : held_)
+        QLoggingCategory::installFilter(previousFilter_);
+        for (const Message &m : held_) {
+            if (m.type == QtDebugMsg && m.category == LibraryCategory && !libraryDebugAsked_)
+                continue;
             qt_message_output(m.type,
                               QMessageLogContext(Text(m.file), m.line, Text(m.function), Text(m.category)),
                               m.text);
+        }
         held_.clear();
     }
     MessagesHeldWhileStarting(const MessagesHeldWhileStarting &) = delete;
@@ -43,19 +62,77 @@ private:
         QString text;
     };
 
+    static constexpr char LibraryCategory[] = "qt.core.library";
+
     static const char *Text(const QByteArray &bytes) { return bytes.isNull() ? nullptr : bytes.constData(); }
+
+    static void ShowWhyLibrariesFailToLoad(QLoggingCategory *category)
+    {
+        previousFilter_(category);
+        if (qstrcmp(category->categoryName(), LibraryCategory) == 0) {
+            libraryDebugAsked_ = category->isDebugEnabled();
+            category->setEnabled(QtDebugMsg, true);
+        }
+    }
 
     static void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        if (type == QtFatalMsg) {
-            std::fputs("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n",
-                       stderr);
-            std::_Exit(2);
-        }
+        if (type == QtFatalMsg)
+            CannotStart(text);
         held_.push_back({type, context.file, context.function, context.category, context.line, text});
     }
 
+    [[noreturn]] static void CannotStart(const QString &fatal)
+    {
+        for (const Message &m : held_) {
+            if (m.category == "qt.qpa.xcb" && m.text.startsWith(u"could not connect to display")) {
+                std::fputs("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n",
+                           stderr);
+                std::_Exit(2);
+            }
+        }
+        // Status 1, the plain failure: 2 is kept for the missing display alone, so that a
+        // script can tell "nothing to show the window on" from a broken installation.
+        std::fputs(("ostrevan: " + WhyNoPlatform(fatal) + u'\n').toLocal8Bit().constData(), stderr);
+        std::_Exit(1);
+    }
+
+    // One line of what Qt said: each plugin that failed, with the loader's reason where it
+    // gave one, and the plugins it could have used; any other fatal message as it is.
+    static QString WhyNoPlatform(const QString &fatal)
+    {
+        QStringList plugins, libraries;
+        for (const Message &m : held_) {
+            if (m.category == LibraryCategory) {
+                static const QString cannotLoad = QStringLiteral(" cannot load: ");
+                if (const qsizetype at = m.text.indexOf(cannotLoad); at >= 0)
+                    libraries << m.text.mid(at + cannotLoad.size()).simplified();
+            } else if (m.category == "qt.qpa.plugin" && m.type != QtDebugMsg) {
+                QString plugin = m.text.simplified();
+                if (!libraries.isEmpty()) {
+                    if (plugin.endsWith(u'.'))
+                        plugin.chop(1);
+                    plugin += ": " + libraries.join("; ");
+                    libraries.clear();
+                }
+                plugins << plugin;
+            }
+        }
+        if (plugins.isEmpty())
+            return fatal.simplified();
+        static const QString available = QStringLiteral("Available platform plugins are:");
+        if (const qsizetype at = fatal.indexOf(available); at >= 0) {
+            QString names = fatal.mid(at + available.size()).simplified();
+            if (names.endsWith(u'.'))
+                names.chop(1);
+            plugins << "available platform plugins: " + names;
+        }
+        return plugins.join("; ");
+    }
+
     static inline QtMessageHandler previous_ = nullptr;
+    static inline QLoggingCategory::CategoryFilter previousFilter_ = nullptr;
+    static inline bool libraryDebugAsked_ = false;
     static inline std::vector<Message> held_;
 };
 

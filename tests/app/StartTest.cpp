@@ -1,13 +1,21 @@
-// The program started where no display can be reached, whatever the environment names: one
-// line that says so, and exit status 2.
+// The program started where it cannot show its window. Where no display can be reached,
+// whatever the environment names: one line that says so, and exit status 2. Where the
+// platform plugin cannot be loaded: one line with the plugin and Qt's reason, and status 1.
+#include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "support/QtPrinting.h"
 
 namespace {
+
+const QString NoDisplayLine =
+    QStringLiteral("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n");
 
 // A display number that no X server on this machine answers to: no socket, in the file
 // system or the abstract namespace, and no lock file.
@@ -23,11 +31,46 @@ int UnusedDisplayNumber()
     }
 }
 
+// The test's environment without anything that names a display, a platform or a plugin folder.
+QProcessEnvironment Bare()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
+                             "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_DEBUG_PLUGINS"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+struct Outcome
+{
+    int code = -1;
+    QString out, err;
+};
+
+void Start(const QString &program, const QProcessEnvironment &environment, Outcome *outcome)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, QStringList());
+    ASSERT_TRUE(process.waitForStarted(10000));
+    // A display or platform that worked after all would show the window and wait.
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        FAIL() << "still running after 20 s";
+    }
+    outcome->out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    outcome->err = QString::fromLocal8Bit(process.readAllStandardError());
+    ASSERT_EQ(process.exitStatus(), QProcess::NormalExit) << outcome->err.toStdString();
+    outcome->code = process.exitCode();
+}
+
 struct Environment
 {
     const char *name;
     QString display;  // empty: none
     QString platform; // empty: none
+    bool emptyPluginPath = false;
 };
 
 void PrintTo(const Environment &e, std::ostream *os) { *os << e.name; }
@@ -38,32 +81,23 @@ class StartWithoutDisplay : public ::testing::TestWithParam<Environment>
 
 TEST_P(StartWithoutDisplay, SaysSoInOneLineAndExitsWithStatus2)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment environment = Bare();
     if (!GetParam().display.isEmpty())
         environment.insert(QStringLiteral("DISPLAY"), GetParam().display);
     if (!GetParam().platform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), GetParam().platform);
-
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(OSTREVAN_PROGRAM), QStringList());
-    ASSERT_TRUE(program.waitForStarted(10000));
-    // A display that answered after all would show the window and wait.
-    if (!program.waitForFinished(20000)) {
-        program.kill();
-        program.waitForFinished();
-        FAIL() << "still running after 20 s";
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    if (GetParam().emptyPluginPath) {
+        environment.insert(QStringLiteral("QT_PLUGIN_PATH"), empty.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM_PLUGIN_PATH"), empty.path());
     }
-    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << err.toStdString();
-    EXPECT_EQ(program.exitCode(), 2) << err.toStdString();
-    EXPECT_TRUE(out.isEmpty()) << out.toStdString();
-    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
-    EXPECT_TRUE(err.endsWith(u'\n')) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("no display"))) << err.toStdString();
+
+    Outcome outcome;
+    ASSERT_NO_FATAL_FAILURE(Start(QStringLiteral(OSTREVAN_PROGRAM), environment, &outcome));
+    EXPECT_EQ(outcome.code, 2) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
+    EXPECT_EQ(outcome.err, NoDisplayLine);
 }
 
 const QString Unused = QString::number(UnusedDisplayNumber());
@@ -75,7 +109,105 @@ INSTANTIATE_TEST_SUITE_P(
                       Environment{"LocalhostDisplay", "localhost:" + Unused, {}},
                       Environment{"UnixSocketDisplay", "unix:" + Unused, {}},
                       Environment{"DisplayThatIsNoName", QStringLiteral("bogus"), {}},
-                      Environment{"X11PlatformWithoutDisplay", {}, QStringLiteral("xcb")}),
+                      Environment{"X11PlatformWithoutDisplay", {}, QStringLiteral("xcb")},
+                      // These name a folder to look in first; Qt's own plugins are still found.
+                      Environment{"EmptyPluginPathNamed", {}, {}, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+enum class Plugins {
+    Installed,          // Qt's own
+    None,               // an empty plugin folder in place of Qt's
+    X11MissingALibrary, // only the X11 plugin, needing a library that is not there
+};
+
+struct Platform
+{
+    const char *name;
+    const char *platform; // QT_QPA_PLATFORM; empty: none
+    Plugins plugins;
+    const char *plugin;            // the plugin the line names
+    std::vector<const char *> why; // and what it says of it
+};
+
+void PrintTo(const Platform &p, std::ostream *os) { *os << p.name; }
+
+// The program's copy in a folder whose qt.conf names its own plugin folder: QT_PLUGIN_PATH
+// and QT_QPA_PLATFORM_PLUGIN_PATH only add folders to look in, ahead of Qt's own.
+class StartWithoutPlatform : public ::testing::TestWithParam<Platform>
+{
+protected:
+    QString Program()
+    {
+        if (GetParam().plugins == Plugins::Installed)
+            return QStringLiteral(OSTREVAN_PROGRAM);
+        const QString program = folder_.filePath(QStringLiteral("ostrevan"));
+        const QString plugins = folder_.filePath(QStringLiteral("plugins"));
+        EXPECT_TRUE(QFile::copy(QStringLiteral(OSTREVAN_PROGRAM), program));
+        EXPECT_TRUE(QDir().mkpath(plugins + "/platforms"));
+        QFile conf(folder_.filePath(QStringLiteral("qt.conf")));
+        EXPECT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("[Paths]\nPlugins=" + plugins.toLocal8Bit() + "\n");
+        environment_.insert(QStringLiteral("QT_PLUGIN_PATH"), plugins);
+        environment_.insert(QStringLiteral("QT_QPA_PLATFORM_PLUGIN_PATH"), plugins + "/platforms");
+        return program;
+    }
+
+    // Qt's X11 plugin with the name of the library it needs changed, as when that is missing.
+    void PlaceX11PluginMissingALibrary()
+    {
+        QFile qt(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so");
+        if (!qt.open(QIODevice::ReadOnly))
+            GTEST_SKIP() << "no X11 plugin at " << qt.fileName().toStdString();
+        QByteArray plugin = qt.readAll();
+        ASSERT_EQ(plugin.count("libQt6XcbQpa.so.6"), 1);
+        plugin.replace("libQt6XcbQpa.so.6", "libQt6XcbQpX.so.6");
+        QFile copy(folder_.filePath(QStringLiteral("plugins/platforms/libqxcb.so")));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        ASSERT_EQ(copy.write(plugin), plugin.size());
+    }
+
+    QTemporaryDir folder_;
+    QProcessEnvironment environment_ = Bare();
+};
+
+TEST_P(StartWithoutPlatform, NamesThePluginAndWhyInOneLine)
+{
+    ASSERT_TRUE(folder_.isValid());
+    const QString program = Program();
+    ASSERT_FALSE(HasFailure());
+    if (GetParam().plugins == Plugins::X11MissingALibrary) {
+        ASSERT_NO_FATAL_FAILURE(PlaceX11PluginMissingALibrary());
+        if (IsSkipped())
+            return;
+    }
+    if (*GetParam().platform)
+        environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(GetParam().platform));
+
+    Outcome outcome;
+    ASSERT_NO_FATAL_FAILURE(Start(program, environment_, &outcome));
+    const std::string err = outcome.err.toStdString();
+    EXPECT_EQ(outcome.code, 1) << err;
+    EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
+    EXPECT_TRUE(outcome.err.startsWith(u"ostrevan: ")) << err;
+    EXPECT_EQ(outcome.err.count(u'\n'), 1) << err;
+    EXPECT_TRUE(outcome.err.endsWith(u'\n')) << err;
+    EXPECT_FALSE(outcome.err.contains(u"no display")) << err;
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("platform plugin \"%1\"").arg(GetParam().plugin))) << err;
+    for (const char *why : GetParam().why) {
+        EXPECT_TRUE(outcome.err.contains(QString::fromLatin1(why))) << why << " not in " << err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plugins, StartWithoutPlatform,
+    ::testing::Values(
+        Platform{"UnknownPlatform", "nonesuch", Plugins::Installed, "nonesuch",
+                 {"Could not find", "available platform plugins: ", "offscreen"}},
+        Platform{"EmptyPluginFolder", "", Plugins::None, "xcb", {"Could not find"}},
+        Platform{"EmptyPluginFolderForOffscreen", "offscreen", Plugins::None, "offscreen", {"Could not find"}},
+        // Qt says only that it was found but not loaded; the loader says why.
+        Platform{"X11PluginMissingALibrary", "", Plugins::X11MissingALibrary, "xcb",
+                 {"even though it was found", "libQt6XcbQpX.so.6: cannot open shared object file"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
