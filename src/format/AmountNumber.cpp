@@ -24,25 +24,15 @@ std::optional<double> ProgramNumber(const QString &text)
 
 bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
 
-// What stands between the digits of a number as someone may have meant it: the separators
-// of the program, of the user's settings and of other regions' ("1'000", "1 000").
-bool IsSeparator(const QString &t, qsizetype i, const QLocale &locale)
+// The length of the separator at i, or 0: what stands between the digits of a number as
+// someone may have meant it, the program's, the user's own or other regions' ("1'000", "1 000").
+qsizetype SeparatorAt(const QString &t, qsizetype i, const QLocale &locale)
 {
-    const QChar c = t[i];
-    if (c.isSpace() || c == u',' || c == u'.' || c == u'\'' || c == u'\u2019')
-        return true;
     for (const QString &own : {locale.decimalPoint(), locale.groupSeparator()})
         if (!own.isEmpty() && QStringView(t).sliced(i).startsWith(own))
-            return true;
-    return false;
-}
-
-qsizetype SeparatorLength(const QString &t, qsizetype i, const QLocale &locale)
-{
-    for (const QString &own : {locale.decimalPoint(), locale.groupSeparator()})
-        if (own.size() > 1 && QStringView(t).sliced(i).startsWith(own))
             return own.size();
-    return IsSeparator(t, i, locale) ? 1 : 0;
+    const QChar c = t[i];
+    return c.isSpace() || c == u',' || c == u'.' || c == u'\'' || c == u'\u2019' ? 1 : 0;
 }
 
 // The text begins with a number, by the leading-number rule in the program's digits or the
@@ -88,7 +78,7 @@ bool MistypedNumber(const QString &t, const QLocale &locale)
     }
     if (i >= t.size())
         return false;
-    const qsizetype separator = SeparatorLength(t, i, locale);
+    const qsizetype separator = SeparatorAt(t, i, locale);
     return separator > 0 && digits.At(t, i + separator) > 0;
 }
 
