@@ -13,7 +13,6 @@
 //                              TableNames(kCases, [](const Case &c) { return CaseName(c.locale, Typed(c.text)); }));
 // GoogleTest stops at the start on a name given twice. The case type's PrintTo shows the case
 // in full, in failures and in --gtest_list_tests.
-#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -200,14 +199,4 @@ auto TableNames(const Table &table, Name name)
             names.push_back(name(std::begin(table)[i]));
         return UniqueName(names, info.index);
     };
-}
-
-// The letters and digits of a text, in order.
-inline std::string LettersAndDigits(const std::string &text)
-{
-    std::string name;
-    for (const char ch : text)
-        if (std::isalnum(static_cast<unsigned char>(ch)))
-            name += ch;
-    return name;
 }
