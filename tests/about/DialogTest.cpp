@@ -149,11 +149,7 @@ TEST_P(AboutDialogKeys, OnTheFocusedOkCloseIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AboutDialogKeys, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space),
-                         [](const auto &info) {
-                             return std::string(info.param == Qt::Key_Return  ? "Return"
-                                                : info.param == Qt::Key_Enter ? "Enter"
-                                                                              : "Space");
-                         });
+                         [](const auto &info) { return KeyName(info.param); });
 
 // Some window managers minimize a window that asks for no minimize box; with no task-bar
 // button, "About" is the way back.

@@ -6,6 +6,7 @@
 #include "catalog/Messages.h"
 #include "catalog/UnitNames.h"
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedAmount, ::testing::Values(
     AmountCase{"Group_after_a_leading_zero_en_US", "en_US", unit::Span, unit::Feet, "0,750", std::nullopt},
     // Words after a number keep the leading-number rule.
     AmountCase{"Number_then_words_de_DE", "de_DE", unit::Finger, unit::Inches, "2 Finger", "1.50"}),
-    [](const auto &info) { return std::string(info.param.what); });
+    [](const auto &info) { return CaseName(info.param.what); });
 
 // Under German settings, pinned before the window exists so that start-up writes its prices so.
 class GermanWindow : public WindowTest

@@ -71,7 +71,7 @@ struct PanelState
     QString type; // empty for the start
 };
 
-void PrintTo(const PanelState &s, std::ostream *os) { *os << s.name; }
+void PrintTo(const PanelState &s, std::ostream *os) { *os << (s.type.isEmpty() ? s.name : s.type.toStdString()); }
 
 class FocusOrderIn : public Keyboard, public ::testing::WithParamInterface<PanelState>
 {
@@ -113,7 +113,7 @@ std::vector<PanelState> PanelStates()
     static std::vector<std::string> names; // the names must outlive the cases
     names.reserve(catalog::MeasurementTypeNames().size());
     for (const QString &type : catalog::MeasurementTypeNames()) {
-        names.push_back(LettersAndDigits(type.toStdString()));
+        names.push_back(CaseName(type));
         states.push_back({names.back().c_str(), type});
     }
     return states;
@@ -171,9 +171,11 @@ struct ButtonCase
     const char *panel; // shown above the splash
 };
 
-void PrintTo(const ButtonCase &c, std::ostream *os) { *os << c.button; }
+using ButtonKey = std::tuple<ButtonCase, Qt::Key>;
 
-class FocusedButton : public Keyboard, public ::testing::WithParamInterface<std::tuple<ButtonCase, Qt::Key>>
+void PrintTo(const ButtonKey &c, std::ostream *os) { *os << std::get<0>(c).button << " by " << KeyName(std::get<1>(c)); }
+
+class FocusedButton : public Keyboard, public ::testing::WithParamInterface<ButtonKey>
 {
 protected:
     QPushButton *Reach()
@@ -210,9 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, FocusedButton,
                          ::testing::Combine(::testing::ValuesIn(Buttons),
                                             ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space)),
                          [](const auto &info) {
-                             const Qt::Key key = std::get<1>(info.param);
-                             return std::string(std::get<0>(info.param).button) +
-                                    (key == Qt::Key_Return ? "_Return" : key == Qt::Key_Enter ? "_Enter" : "_Space");
+                             return CaseName(std::get<0>(info.param).button, KeyName(std::get<1>(info.param)));
                          });
 
 // Enter on the visible "Click to Convert" converts as a click does.

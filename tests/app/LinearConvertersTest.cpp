@@ -5,6 +5,7 @@
 #include "catalog/UnitNames.h"
 #include "convert/Converters.h"
 #include "support/RoutingFacts.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -153,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowRow{"3", unit::FurlongStadion, unit::Reed, "202.00000000"},
                       WindowRow{"1", unit::ALittleWay, unit::ALittleWay, "1.00000000"},
                       WindowRow{"1", unit::DaysJourneyAlone, unit::DaysJourneyAlone, "1.00000000"},
-                      WindowRow{"-1", unit::RomanFeet, unit::Feet, "-.9717"}));
+                      WindowRow{"-1", unit::RomanFeet, unit::Feet, "-.9717"}),
+    [](const auto &info) { return CaseName(Typed(info.param.amount), info.param.from, "to", info.param.to); });
 
 // --- The failure rows -----------------------------------------------------------------------
 
@@ -190,6 +192,12 @@ struct FailureRow
     std::optional<QString> result; // none: nothing converts
     bool unreadable = false;       // the amount says two numbers or is a number mistyped
 };
+
+void PrintTo(const FailureRow &row, std::ostream *os)
+{
+    *os << row.label << ": " << row.button << " \"" << row.amount.toStdString() << "\" " << row.from.toStdString()
+        << " -> " << row.to.toStdString();
+}
 
 class LengthFailure : public LengthWindow, public ::testing::WithParamInterface<FailureRow> {};
 
@@ -285,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NoteRow{unit::Handbreath, nullptr}, NoteRow{unit::Span, nullptr},
                       NoteRow{unit::RomanMile, nullptr}, NoteRow{unit::Pace, nullptr},
                       NoteRow{unit::Fathom, nullptr}, NoteRow{unit::SabbathDaysJourney, nullptr},
-                      NoteRow{unit::DaysJourneyAlone, nullptr}));
+                      NoteRow{unit::DaysJourneyAlone, nullptr}),
+    [](const auto &info) { return CaseName(info.param.from); });
 
 TEST_F(LengthWindow, ACubitTypedInOtherLettersWritesNoNote)
 {

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 #include "support/Twips.h"
 #include "support/Window.h"
 
@@ -121,6 +122,12 @@ TEST_F(MainWindow, NeverShowsItsWorkFields)
 
 struct Place { const char *name; QRect twipsPlace; };
 
+void PrintTo(const Place &p, std::ostream *os)
+{
+    const QRect &r = p.twipsPlace;
+    *os << p.name << " at (" << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height() << " twips";
+}
+
 class ControlPlaces : public MainWindow, public ::testing::WithParamInterface<Place> {};
 
 TEST_P(ControlPlaces, StandWhereTheyAreDesigned)
@@ -149,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Design, ControlPlaces, ::testing::Values(
     Place{"ComboTime", {1800, 240, 2295, 315}}, Place{"txtTime", {120, 960, 5415, 855}},
     Place{"Text4", {240, 960, 5415, 1695}}, Place{"Text5", {120, 2880, 5655, 1485}},
     Place{"Text6", {120, 4440, 5655, 735}}, Place{"Image1", {120, 5280, 4500, 465}},
-    Place{"cmdAbout", {4800, 5400, 975, 375}}));
+    Place{"cmdAbout", {4800, 5400, 975, 375}}),
+    [](const auto &info) { return CaseName(info.param.name); });
 
 TEST_F(MainWindow, ContainsEachControlInItsFrame)
 {

@@ -1,5 +1,6 @@
 #include "catalog/MeasurementTypes.h"
 #include "catalog/UnitNames.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -51,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonRow{"Command12", "1", unit::Ephah, unit::CabKab, "18.00000000"},
         ButtonRow{"Command12", "1", unit::Seah, unit::Seah, "1.00000000"},
         ButtonRow{"Command12", "1", unit::Seah, unit::DryPints, "13.32"},
-        ButtonRow{"Command12", "1", unit::Seah, unit::Omer, "3.33"}));
+        ButtonRow{"Command12", "1", unit::Seah, unit::Omer, "3.33"}),
+    [](const auto &info) {
+        return CaseName(info.param.button, Typed(info.param.amount), info.param.from, "to", info.param.to);
+    });
 
 const QString GerahNoteStart = QStringLiteral("Qarvel's Bible Dictionary  - A bean");
 const QString BekahNote = QStringLiteral(
@@ -127,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"Command11", unit::Acre, unit::Pints},
                       FailureRow{"Command11", unit::CabKab, unit::Liters},
                       FailureRow{"Command12", unit::KabCab, unit::DryPints},
-                      FailureRow{"Command12", QStringLiteral("seah"), unit::Omer}));
+                      FailureRow{"Command12", QStringLiteral("seah"), unit::Omer}),
+    [](const auto &info) { return CaseName(info.param.button, info.param.from, "to", info.param.to); });
 
 TEST_F(Measures, AnEmptyAmountConvertsAsZeroThenAsksForANumber)
 {
@@ -185,7 +190,8 @@ TEST_P(InputCheckButton, EmptiesTheSentenceAndAsksOnlyForAnEmptyAmount)
 }
 
 INSTANTIATE_TEST_SUITE_P(Command13, InputCheckButton,
-                         ::testing::Values(CheckRow{"", 1}, CheckRow{" ", 0}, CheckRow{"1", 0}));
+                         ::testing::Values(CheckRow{"", 1}, CheckRow{" ", 0}, CheckRow{"1", 0}),
+                         [](const auto &info) { return CaseName(Typed(info.param.amount)); });
 
 // Through the real choices: the type (and the acre) pick the button, a unit missing from a
 // list is typed, and the click answers with the converter of that button.
@@ -203,6 +209,14 @@ void PrintTo(const ChoiceRow &row, std::ostream *os)
 {
     *os << row.types.join(QStringLiteral(", ")).toStdString() << ": " << row.from.toStdString()
         << " -> " << row.to.toStdString();
+}
+
+// The types picked in turn, then the pair where one is picked.
+std::string ChoiceName(const ::testing::TestParamInfo<ChoiceRow> &info)
+{
+    const ChoiceRow &row = info.param;
+    std::string name = CaseName(row.types.join(QStringLiteral(" then ")));
+    return row.from.isEmpty() ? name : CaseName(name, row.from, "to", row.to);
 }
 
 class MeasuresChoice : public Measures, public ::testing::WithParamInterface<ChoiceRow>
@@ -248,6 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceRow{{measure::DryOT}, unit::Seah, unit::Seah, "1", "Command12",
                   "1  Seah  =  1.00000000  Seah"},
         ChoiceRow{{measure::RomanCapacity, measure::Linear}, {}, {}, "1", "Command13", {}},
-        ChoiceRow{{measure::DryAndLiquidNT, measure::Area}, {}, {}, "1", "Command13", {}}));
+        ChoiceRow{{measure::DryAndLiquidNT, measure::Area}, {}, {}, "1", "Command13", {}}),
+    ChoiceName);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 #include "support/Window.h"
 
 namespace {
@@ -188,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(Multiples, NewTestamentMultiple, ::testing::Values(
                  "SHEKEL - Gold =  ($127.40)\r\n"},
     MultipleCase{"3",
                  "FARTHING = Approximately  $0.12\r\nMITE = Approximately  $0.05\r\nPENNY = Approximately  $0.15\r\n",
-                 "SHEKEL - Gold =  $382.20\r\n"}));
+                 "SHEKEL - Gold =  $382.20\r\n"}),
+    [](const auto &info) { return CaseName("multiple", Typed(info.param.multiple)); });
 
 TEST_F(MoneyPanels, TheSmallCoinsAreWrittenAsTheirHeldNumberFirst)
 {
@@ -268,7 +270,8 @@ TEST_P(ForeignMoneyPanels, ValueTheirOwnPrices)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, ForeignMoneyPanels,
-                         ::testing::Values("it_CH", "en_CH", "fr_SN", "ar_AE"));
+                         ::testing::Values("it_CH", "en_CH", "fr_SN", "ar_AE"),
+                         [](const auto &info) { return CaseName(info.param); });
 
 // A gold price typed as a region writes it, under that region's settings, pinned before the
 // window exists: valued as the region means it, or the message where it may mean either.
@@ -328,7 +331,10 @@ INSTANTIATE_TEST_SUITE_P(Prices, RegionalGoldPrice, ::testing::Values(
     RegionalCase{"en_US", false, "0,750", nullptr},
     RegionalCase{"en_US", true, "0,750", nullptr},
     RegionalCase{"de_DE", false, "0.750", "TALENT - Gold =  453,60\u00a0\u20ac  U.S. Dollars"},
-    RegionalCase{"de_DE", true, "0.750", "TALENT - Gold =  1.092,00\u00a0\u20ac"}));
+    RegionalCase{"de_DE", true, "0.750", "TALENT - Gold =  1.092,00\u00a0\u20ac"}),
+    [](const auto &info) {
+        return CaseName(info.param.locale, info.param.newTestament ? "NT" : "OT", Typed(info.param.gold));
+    });
 
 struct FailureCase
 {
@@ -389,7 +395,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"OT multiple with a decimal comma", false, "txtamount", "2,5", false},
     FailureCase{"OT multiple with a blank among its digits", false, "txtamount", "3 50", false},
     FailureCase{"NT multiple grouped the other way round", true, "txtAmountNT", "1.500,00", false},
-    FailureCase{"NT infinite multiple", true, "txtAmountNT", "1E999", true}));
+    FailureCase{"NT infinite multiple", true, "txtAmountNT", "1E999", true}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 TEST_F(MoneyPanels, AFailedClickLeavesTheOtherPanelAlone)
 {

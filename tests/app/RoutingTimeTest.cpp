@@ -52,7 +52,7 @@ TEST_P(EveryTimeItem, ShowsItsNoteAndQuotationAndTakesTheFocus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Routing, EveryTimeItem, ::testing::ValuesIn(EveryRow()), [](const auto &info) {
-    return LettersAndDigits(info.param.row.item.toStdString());
+    return CaseName(info.param.row.item);
 });
 
 TEST_F(TimeChoice, CockCrowingQuotesBothMarkVersesInTheNotesBox)

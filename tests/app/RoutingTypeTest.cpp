@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"Money Values New Testament", "Frame5", catalog::MoneyNoteNT, nullptr, false, false, AllTwelve, true},
         TypeCase{"Time", "FrameTime", nullptr, nullptr, false, false, AllTwelve, false},
         TypeCase{"Area Measures", "Frame2", nullptr, nullptr, true, true, AllTwelve, false}),
-    [](const auto &info) { return LettersAndDigits(info.param.type); });
+    [](const auto &info) { return CaseName(info.param.type); });
 
 TEST_F(TypeChoice, ShowsTheNoticeLastWithThePanelAlreadyInPlace)
 {

@@ -38,7 +38,7 @@ struct UnitCase
     Text quote; // or Text6 keeps what it showed
 };
 
-void PrintTo(const UnitCase &c, std::ostream *os) { *os << c.unit; }
+void PrintTo(const UnitCase &c, std::ostream *os) { *os << c.unit << " in " << c.type; }
 
 class EveryRoutedUnit : public UnitChoice, public ::testing::WithParamInterface<UnitCase>
 {
@@ -126,10 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnitCase{"Weights New Testament", "Talent", nullptr, nullptr},
         UnitCase{Liquid, "Homer(Kor)", nullptr, nullptr},
         UnitCase{Dry, "Cor(Kor)", nullptr, nullptr}),
-    [](const auto &info) {
-        // "Talent" is listed by both weight types.
-        return std::to_string(info.index) + "_" + LettersAndDigits(info.param.unit);
-    });
+    [](const auto &info) { return CaseName(info.param.unit, "in", info.param.type); });
 
 TEST_F(UnitChoice, FingerAfterAnInformationalTypeTakesOverFromCommand13)
 {

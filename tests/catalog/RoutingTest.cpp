@@ -13,6 +13,7 @@
 #include "catalog/UnitLists.h"
 #include "catalog/UnitNotes.h"
 #include "support/QtPrinting.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -209,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Dry and Liquid Measures New Testament", Pane::Text4, nullptr, NewTestamentTable, false, false, false, false},
         RowCase{"Roman Capacity Measures", Pane::Text4, nullptr, RomanTable, false, false, false, false},
         RowCase{"Money Values Old Testament", Pane::Frame4, MoneyNoteOT, nullptr, false, false, false, true},
-        RowCase{"Money Values New Testament", Pane::Frame5, MoneyNoteNT, nullptr, false, false, false, true}));
+        RowCase{"Money Values New Testament", Pane::Frame5, MoneyNoteNT, nullptr, false, false, false, true}),
+    [](const auto &info) { return CaseName(info.param.type); });
 
 struct UnitCase
 {

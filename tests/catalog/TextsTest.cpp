@@ -15,13 +15,6 @@ namespace {
 using namespace catalog;
 using Text = QString (*)();
 
-// A test name from a case's name: its letters and digits.
-template <typename Info>
-std::string CaseName(const Info &info)
-{
-    return LettersAndDigits(info.param.name);
-}
-
 struct Length
 {
     const char *name;
@@ -66,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         Length{"2 Samuel 19:36", scripture::SecondSamuel19_36, 136},
         Length{"Luke 2:44", scripture::Luke2_44, 144},
         Length{"Genesis 30:36", scripture::Genesis30_36, 114}),
-    [](const auto &info) { return CaseName(info); });
+    [](const auto &info) { return CaseName(info.param.name); });
 
 struct Whole
 {
@@ -207,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(EveryTextGivenWhole, WholeText, ::testing::ValuesIn(std
      "The Log occurs only in Leviticus 14:10-24, and is believed to have been about "
      "32 cubic inches, or 1/2 pint."},
 
-}), [](const auto &info) { return CaseName(info); });
+}), [](const auto &info) { return CaseName(info.param.name); });
 
 TEST(TypeTables, AreTheirLinesTwoLineBreaksApart)
 {
@@ -321,7 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
         Paragraph{"hin", HinNote, "The Hin, according to the Rabbi's, contained 12 logs.",
                   "It would be equivalent to about one gallon.",
                   {"Ezekiel", "Pentateuch", "wine and oil", "Exodus 30:24", "Ezekiel 4:11"}}),
-    [](const auto &info) { return CaseName(info); });
+    [](const auto &info) { return CaseName(info.param.name); });
 
 TEST(LineBreaks, AreCarriageReturnLineFeedEverywhere)
 {

@@ -5,9 +5,9 @@
 #include "catalog/UnitLists.h"
 #include "support/QtPrinting.h"
 #include "support/RoutingFacts.h"
+#include "support/TestNames.h"
 
 namespace {
-
 
 struct ListCase
 {
@@ -15,6 +15,8 @@ struct ListCase
     QStringList fromUnits;
     QStringList toUnits;
 };
+
+void PrintTo(const ListCase &c, std::ostream *os) { *os << '"' << c.type << '"'; }
 
 // Written out letter for letter: the converters compare these texts exactly.
 const QStringList LinearFrom = {
@@ -41,29 +43,30 @@ TEST_P(UnitLists, OffersTheTypesUnitsInListOrder)
     EXPECT_EQ(ToUnitsNamed(QString::fromUtf8(c.type)), c.toUnits);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryType, UnitLists,
-    ::testing::Values(
-        ListCase{"Area Measures", {"Acre"}, {"Square Rods", "Square Feet"}},
-        ListCase{"Linear Measures Old & New Testament", LinearFrom,
-                 QStringList{"Inches", "Feet", "Yards", "Miles", "Centimeters", "Meters",
-                             "Kilometers"} + LinearFrom},
-        ListCase{"Weights Old Testament", WeightsOTFrom, Metric + WeightsOTFrom},
-        ListCase{"Weights New Testament", WeightsNTFrom, Metric + WeightsNTFrom},
-        ListCase{"Liquid Measure Old Testament", LiquidFrom,
-                 QStringList{"Ounces", "Pints", "Gallons", "Liters"} + LiquidFrom},
-        ListCase{"Dry Measure Old Testament", DryFrom,
-                 QStringList{"Dry Pints", "Dry Quarts", "Liters", "Pecks", "Bushels"} + DryFrom},
-        ListCase{"Dry and Liquid Measures New Testament", {}, {}},
-        ListCase{"Roman Capacity Measures", {}, {}},
-        ListCase{"Money Values Old Testament", {}, {}},
-        ListCase{"Money Values New Testament", {}, {}},
-        ListCase{"Time", {}, {}},
-        // Only an exact name has lists.
-        ListCase{"Choose A Measurement Type", {}, {}},
-        ListCase{"area measures", {}, {}},
-        ListCase{"Area Measures ", {}, {}},
-        ListCase{"", {}, {}}));
+const ListCase kLists[] = {
+    ListCase{"Area Measures", {"Acre"}, {"Square Rods", "Square Feet"}},
+    ListCase{"Linear Measures Old & New Testament", LinearFrom,
+             QStringList{"Inches", "Feet", "Yards", "Miles", "Centimeters", "Meters",
+                         "Kilometers"} + LinearFrom},
+    ListCase{"Weights Old Testament", WeightsOTFrom, Metric + WeightsOTFrom},
+    ListCase{"Weights New Testament", WeightsNTFrom, Metric + WeightsNTFrom},
+    ListCase{"Liquid Measure Old Testament", LiquidFrom,
+             QStringList{"Ounces", "Pints", "Gallons", "Liters"} + LiquidFrom},
+    ListCase{"Dry Measure Old Testament", DryFrom,
+             QStringList{"Dry Pints", "Dry Quarts", "Liters", "Pecks", "Bushels"} + DryFrom},
+    ListCase{"Dry and Liquid Measures New Testament", {}, {}},
+    ListCase{"Roman Capacity Measures", {}, {}},
+    ListCase{"Money Values Old Testament", {}, {}},
+    ListCase{"Money Values New Testament", {}, {}},
+    ListCase{"Time", {}, {}},
+    // Only an exact name has lists.
+    ListCase{"Choose A Measurement Type", {}, {}},
+    ListCase{"area measures", {}, {}},
+    ListCase{"Area Measures ", {}, {}},
+    ListCase{"", {}, {}}};
+
+INSTANTIATE_TEST_SUITE_P(EveryType, UnitLists, ::testing::ValuesIn(kLists),
+                         TableNames(kLists, [](const ListCase &c) { return CaseName(Typed(c.type)); }));
 
 TEST(UnitListSizes, MatchTheCountsTheListsPromise)
 {

@@ -1,4 +1,5 @@
 #include <cfloat>
+#include <iomanip>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
 #include "support/RoutingFacts.h"
+#include "support/TestNames.h"
 
 // Every converter's table of pairs, instantiated beside that table.
 TEST_P(ConverterTables, ServeEveryPairOnceInTheirOrder)
@@ -57,6 +59,8 @@ QStringList PairNames(const ConverterGroup &group)
 
 struct QuotientCase { double from, to, factor; };
 
+void PrintTo(const QuotientCase &c, std::ostream *os) { *os << std::setprecision(15) << c.from << " / " << c.to; }
+
 class QuotientFactorTest : public ::testing::TestWithParam<QuotientCase> {};
 
 TEST_P(QuotientFactorTest, IsTheQuotientHeldToFifteenDigits)
@@ -71,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, QuotientFactorTest,
                                            QuotientCase{0.75, 12, 0.0625},
                                            QuotientCase{225000, 255000, 0.882352941176471},
                                            QuotientCase{36, 0.3937, 91.4401828803658},
-                                           QuotientCase{20.67, 20.67, 1}));
+                                           QuotientCase{20.67, 20.67, 1}),
+                         [](const auto &info) { return CaseName(info.param.from, "over", info.param.to); });
 
 TEST(QuotientFactor, IsNotTheNearestDoubleToTheQuotient)
 {
@@ -120,6 +125,12 @@ struct ClickCase
     bool amountMissing;
     bool amountUnreadable = false;
 };
+
+void PrintTo(const ClickCase &c, std::ostream *os)
+{
+    *os << c.label << ": \"" << c.amount.toStdString() << "\" " << c.from.toStdString() << " -> "
+        << c.to.toStdString();
+}
 
 class ClickRowsTest : public ::testing::TestWithParam<ClickCase> {};
 

@@ -9,6 +9,7 @@
 
 #include "format/Numbers.h"
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -95,10 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Regions, AmountRule, ::testing::Values(
     AmountCase{"en_US", "$2,5", Leading, 0}, AmountCase{"en_US", "- 4", Leading, 0},
     AmountCase{"en_US", "12E", Leading, 12}, AmountCase{"de_DE", "2 Finger", Leading, 2},
     AmountCase{"en_US", "5.", Number, 5}, AmountCase{"en_US", "2,", Leading, 2}),
-    [](const auto &info) {
-        std::string name = std::string(info.param.locale) + '_' + std::to_string(info.index);
-        return name;
-    });
+    [](const auto &info) { return CaseName(info.param.locale, Typed(info.param.text)); });
 
 // A number beyond the range of a double is a number: the converters call it too large.
 TEST(AmountNumber, ReadsANumberBeyondADoubleAsAnInfinity)

@@ -2,10 +2,13 @@
 
 #include "format/FormatResult.h"
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 
 namespace {
 
 struct FormatCase { const char *input; const char *expected; };
+
+void PrintTo(const FormatCase &c, std::ostream *os) { *os << '"' << c.input << "\" shows \"" << c.expected << '"'; }
 
 // The whole table of shown results; an exponent form stays as it is.
 const FormatCase kCases[] = {
@@ -37,7 +40,15 @@ const FormatCase kCases[] = {
     {"-1E999", ""},
 };
 
-class FormatResultTest : public ::testing::TestWithParam<std::tuple<FormatCase, const char *>> {};
+using FormatParam = std::tuple<FormatCase, const char *>;
+
+void PrintTo(const FormatParam &p, std::ostream *os)
+{
+    PrintTo(std::get<0>(p), os);
+    *os << " under " << std::get<1>(p);
+}
+
+class FormatResultTest : public ::testing::TestWithParam<FormatParam> {};
 
 TEST_P(FormatResultTest, GivesTheSameTextUnderEverySetting)
 {
@@ -49,7 +60,10 @@ TEST_P(FormatResultTest, GivesTheSameTextUnderEverySetting)
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatResultTest,
                          ::testing::Combine(::testing::ValuesIn(kCases),
-                                            ::testing::Values("en_US", "de_DE", "fr_CH", "he_IL", "ar_EG")));
+                                            ::testing::Values("en_US", "de_DE", "fr_CH", "he_IL", "ar_EG")),
+                         [](const auto &info) {
+                             return CaseName(std::get<1>(info.param), Typed(std::get<0>(info.param).input));
+                         });
 
 // Every locale Qt knows, for the whole table: the rounding goes through the user's symbols
 // and back, and must come back as the number it was.

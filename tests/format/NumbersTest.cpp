@@ -1,5 +1,6 @@
 #include <cfloat>
 #include <cmath>
+#include <iomanip>
 #include <optional>
 #include <string>
 
@@ -8,10 +9,16 @@
 #include "format/FormatResult.h"
 #include "format/Numbers.h"
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 
 namespace {
 
 struct LeadingCase { const char *text; double expected; };
+
+void PrintTo(const LeadingCase &c, std::ostream *os)
+{
+    *os << '"' << c.text << "\" reads " << std::setprecision(15) << c.expected;
+}
 
 class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase> {};
 
@@ -21,7 +28,7 @@ TEST_P(LeadingNumberTest, ReadsTheLongestLeadingNumber)
     EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.expected) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
+const LeadingCase kLeading[] = {
     LeadingCase{"", 0}, LeadingCase{" ", 0}, LeadingCase{"   ", 0}, LeadingCase{"abc", 0},
     LeadingCase{"12abc", 12}, LeadingCase{"2,5", 2}, LeadingCase{"1,5", 1},
     LeadingCase{"  42", 42}, LeadingCase{"\t7", 7}, LeadingCase{"-2", -2}, LeadingCase{"+3.5", 3.5},
@@ -31,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
     LeadingCase{"12E+", 12}, LeadingCase{"3 4", 3}, LeadingCase{"- 4", 0},
     LeadingCase{"0.0208333333333333", 0.0208333333333333}, LeadingCase{"1E-999", 0},
     LeadingCase{"1000E-330", 0}, LeadingCase{"-1E-999", 0}, LeadingCase{"4E-320", 4e-320},
-    LeadingCase{"1.7976931348623157E308", DBL_MAX}, LeadingCase{"0.001E311", 1e308}));
+    LeadingCase{"1.7976931348623157E308", DBL_MAX}, LeadingCase{"0.001E311", 1e308}};
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::ValuesIn(kLeading),
+                         TableNames(kLeading, [](const LeadingCase &c) { return CaseName(Typed(c.text)); }));
 
 // Beyond the range of a double by the digits before the point or by the exponent, however
 // many digits that exponent has.
@@ -56,6 +66,8 @@ TEST(LeadingNumber, IgnoresTheUsersDecimalComma)
 
 struct TextCase { double value; const char *numberText; const char *pointText; };
 
+void PrintTo(const TextCase &c, std::ostream *os) { *os << std::setprecision(15) << c.value; }
+
 class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NumberTextTest, WritesFifteenDigitsWithAPoint)
@@ -75,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, ::testing::Values(
     TextCase{1.5e-7, "1.5E-07", " 1.5E-07"}, TextCase{1e15, "1E+15", " 1E+15"},
     TextCase{-1.5e15, "-1.5E+15", "-1.5E+15"}, TextCase{999999999999999, "999999999999999", " 999999999999999"},
     TextCase{123456789012345.6, "123456789012346", " 123456789012346"},
-    TextCase{1234567.891, "1234567.891", " 1234567.891"}, TextCase{1e300, "1E+300", " 1E+300"}));
+    TextCase{1234567.891, "1234567.891", " 1234567.891"}, TextCase{1e300, "1E+300", " 1E+300"}),
+    [](const auto &info) { return CaseName(info.param.value); });
 
 TEST(NumberText, ReadsBackHeldToFifteenDigits)
 {
@@ -119,7 +132,14 @@ TEST(NumberText, IgnoresTheUsersSettings)
 // mean, or none. One row for each locale and text, whatever the outcome.
 struct PriceCase { const char *locale; const char *text; std::optional<double> expected; };
 
-void PrintTo(const PriceCase &c, std::ostream *os) { *os << c.locale << " \"" << c.text << '"'; }
+void PrintTo(const PriceCase &c, std::ostream *os)
+{
+    *os << c.locale << " \"" << c.text << '"';
+    if (c.expected)
+        *os << " reads " << std::setprecision(15) << *c.expected;
+    else
+        *os << " is no number";
+}
 
 class TypedPrice : public ::testing::TestWithParam<PriceCase> {};
 
@@ -249,7 +269,8 @@ const PriceCase kPrices[] = {
     {"es_ES", "1E309", INFINITY}, {"fr_FR", "-1E309 \u20ac", -INFINITY},
 };
 
-INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::ValuesIn(kPrices));
+INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::ValuesIn(kPrices),
+                         TableNames(kPrices, [](const PriceCase &c) { return CaseName(c.locale, Typed(c.text)); }));
 
 // A number too large for a double is still a number: the callers call it too large.
 TEST(LocaleNumber, ReadsANumberBeyondTheRangeOfADoubleAsAnInfinity)
@@ -287,11 +308,17 @@ TEST_P(MinimumGroupingLocale, GroupsLongNumbersInFullAndReadsAShortLeadingGroup)
 
 INSTANTIATE_TEST_SUITE_P(Locales, MinimumGroupingLocale,
                          ::testing::Values("es_ES", "pl_PL", "pt_PT", "bg_BG", "et_EE", "lv_LV", "ka_GE", "be_BY",
-                                           "ru_UA", "sq_AL", "sq_MK"));
+                                           "ru_UA", "sq_AL", "sq_MK"),
+                         [](const auto &info) { return CaseName(info.param); });
 
 struct AmountCase { const char *locale; double value; const char *expected; };
 
-void PrintTo(const AmountCase &c, std::ostream *os) { *os << c.locale << ' ' << c.value; }
+void PrintTo(const AmountCase &c, std::ostream *os) { *os << c.locale << ' ' << std::setprecision(15) << c.value; }
+
+std::string AmountName(const ::testing::TestParamInfo<AmountCase> &info)
+{
+    return CaseName(info.param.locale, info.param.value);
+}
 
 class CurrencyTextGrouping : public ::testing::TestWithParam<AmountCase> {};
 
@@ -317,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(Amounts, CurrencyTextGrouping, ::testing::Values(
     AmountCase{"ar_EG", -1.2096e15, "\u061c-\u0661\u066c\u0662\u0660\u0669\u066c\u0666\u0660\u0660\u066c\u0660\u0660\u0660\u066c"
                                     "\u0660\u0660\u0660\u066c\u0660\u0660\u0660\u066b\u0660\u0660\u00a0\u062c.\u0645.\u200f"},
     AmountCase{"en_IN", 1209.6, "\u20b91,209.60"}, AmountCase{"en_IN", 1209600, "\u20b912,09,600.00"},
-    AmountCase{"en_IN", 1.2096e15, "\u20b91,20,96,00,00,00,00,000.00"}));
+    AmountCase{"en_IN", 1.2096e15, "\u20b91,20,96,00,00,00,00,000.00"}), AmountName);
 
 class MaskTextDigits : public ::testing::TestWithParam<AmountCase> {};
 
@@ -333,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(Values, MaskTextDigits, ::testing::Values(
     AmountCase{"mr_IN", 2.5, "\u0968.\u096b"}, AmountCase{"ar_EG", 12, "\u0661\u0662"},
     AmountCase{"ar_EG", 0.0001, "\u0660\u066b\u0660\u0660\u0660\u0661"}, AmountCase{"mr_IN", 1209600, "\u0967\u0968,\u0966\u096f,\u096c\u0966\u0966"},
     AmountCase{"es_ES", 1209600, "1.209.600"}, AmountCase{"es_ES", 1234.5, "1234,5"},
-    AmountCase{"pl_PL", -1209600.25, "-1\u00a0209\u00a0600,25"}));
+    AmountCase{"pl_PL", -1209600.25, "-1\u00a0209\u00a0600,25"}), AmountName);
 
 TEST(CurrencyText, UsesTheUsersCurrencyForm)
 {
@@ -407,6 +434,8 @@ TEST(CurrencyText, ReadsBackThroughLocaleNumber)
 
 struct MaskCase { double value; const char *us; const char *german; };
 
+void PrintTo(const MaskCase &c, std::ostream *os) { *os << std::setprecision(15) << c.value; }
+
 class MaskTextTest : public ::testing::TestWithParam<MaskCase> {};
 
 TEST_P(MaskTextTest, GroupsAndKeepsUpToFourDecimals)
@@ -422,7 +451,8 @@ INSTANTIATE_TEST_SUITE_P(Values, MaskTextTest, ::testing::Values(
     MaskCase{1234.56789, "1,234.5679", "1.234,5679"}, MaskCase{0, "0", "0"}, MaskCase{12, "12", "12"},
     MaskCase{2.5, "2.5", "2,5"}, MaskCase{0.00004, "0", "0"}, MaskCase{-0.00004, "0", "0"},
     MaskCase{0.00005, "0.0001", "0,0001"}, MaskCase{-1234.5, "-1,234.5", "-1.234,5"},
-    MaskCase{1e15, "1,000,000,000,000,000", "1.000.000.000.000.000"}));
+    MaskCase{1e15, "1,000,000,000,000,000", "1.000.000.000.000.000"}),
+    [](const auto &info) { return CaseName(info.param.value); });
 
 TEST(RoundHalfAway, RoundsTheFifteenDigitDecimal)
 {

@@ -6,6 +6,7 @@
 #include "catalog/Messages.h"
 #include "money/MoneyValuation.h"
 #include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -86,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Coins, CoinValueTest, ::testing::Values(
     CoinCase{"New Testament shekel held", NewTestament::Shekel, "675.80444149618", "10",
              "2459.92816704609", "$2,459.93"},
     CoinCase{"large multiple", OldTestament::Talent, "$350.00", "1E12", "2.1168E+17",
-             "$211,680,000,000,000,000.00"}));
+             "$211,680,000,000,000,000.00"}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 struct CoinFaultCase
 {
@@ -145,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, CoinValueFaults, ::testing::Values(
     CoinFaultCase{"held product x multiple beyond a double", OldTestament::Talent, "$350.00", "1E306",
                   Input::Multiple, true},
     CoinFaultCase{"value rounds past the largest double", 1.0, "1", "1.7976931348623157E308",
-                  Input::Multiple, true}));
+                  Input::Multiple, true}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 // ---- the small coins at fixed dollars ----
 
@@ -180,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(Coins, FixedCoinValueTest, ::testing::Values(
     // 3 x 0.015 is a double just below 0.045; held, it is half a cent
     FixedCase{"mite at 3", Mite, "3", "0.045", "$0.05"},
     FixedCase{"negative multiple", Mite, "-1", "-0.015", "($0.02)"},
-    FixedCase{"zero", Penny, "0", "0", "$0.00"}));
+    FixedCase{"zero", Penny, "0", "0", "$0.00"}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
 {
@@ -257,7 +261,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, MoneySummaryTest, ::testing::Values(
     SummaryCase{{{"A =", "$1.00"}}, true, "A =  $1.00  U.S. Dollars"},
     SummaryCase{{{"A =", "$1.00"}, {"B  =", "($2.00)"}}, false, "A =  $1.00\r\nB  =  ($2.00)"},
     SummaryCase{{{"A =", "$1.00"}, {"B =", "2,00 \u20ac"}, {"C =", ""}}, true,
-                "A =  $1.00  U.S. Dollars\r\nB =  2,00 \u20ac  U.S. Dollars\r\nC =    U.S. Dollars"}));
+                "A =  $1.00  U.S. Dollars\r\nB =  2,00 \u20ac  U.S. Dollars\r\nC =    U.S. Dollars"}),
+    [](const auto &info) {
+        return CaseName(info.param.lines.size(), "lines") + (info.param.endsInDollars ? "_in_dollars" : "");
+    });
 
 // ---- the two panels ----
 
@@ -378,7 +385,8 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelSummary, ::testing::Values(
                "GERAH - Silver =  0,09" + E, "GERAH - Gold =  6,37" + E, "MINA or POUND - Silver =  86,45" + E,
                "MINA or POUND - Gold =  6.370,00" + E, "SHEKEL - Silver =  1,73" + E,
                "SHEKEL - Gold =  127,40" + E, "TALENT - Silver =  6.916,00" + E,
-               "TALENT - Gold =  509.600,00" + E}}));
+               "TALENT - Gold =  509.600,00" + E}}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 // Each of the 22 coin boxes stands in one row of one panel.
 TEST(MoneyPanels, WriteEachCoinBoxFromOneRow)
@@ -452,7 +460,8 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelFailure, ::testing::Values(
     FailureCase{"NT multiple in letters", true, {"350.00", "4.75", "many"}, 13, PanelInput::Multiple, false},
     FailureCase{"NT multiple with trailing letters", true, {"350.00", "4.75", "2x"}, 13, PanelInput::Multiple, false},
     FailureCase{"NT infinite multiple", true, {"350.00", "4.75", "1E999"}, 0, PanelInput::Multiple, true},
-    FailureCase{"NT gold talent beyond a double", true, {"1E306", "4.75", "1"}, 12, PanelInput::Gold, true}));
+    FailureCase{"NT gold talent beyond a double", true, {"1E306", "4.75", "1"}, 12, PanelInput::Gold, true}),
+    [](const auto &info) { return CaseName(info.param.what); });
 
 TEST(NewTestamentMoney, MetalCoinsBeforeAFailedFarthingAreZero)
 {

@@ -11,6 +11,7 @@
 
 #include "convert/Converter.h"
 #include "support/QtPrinting.h"
+#include "support/TestNames.h"
 
 // One (from, to) pair as a converter must serve it: the factor after the 15-digit
 // rounding of its quotient, and what an amount of 1 shows.
@@ -130,6 +131,12 @@ inline std::vector<ConverterPair> PairsOf(std::initializer_list<ConverterTable> 
     return pairs;
 }
 
+// Names an instance of ConverterPairs after its button and pair.
+inline std::string PairName(const ::testing::TestParamInfo<ConverterPair> &info)
+{
+    return CaseName(info.param.converter.button, info.param.row.from, "to", info.param.row.to);
+}
+
 class ConverterPairs : public ::testing::TestWithParam<ConverterPair>
 {
 };
@@ -151,6 +158,12 @@ inline void PrintTo(const ClickRow &row, std::ostream *os)
 {
     *os << row.converter.button << " \"" << row.amount.toStdString() << "\" " << row.from.toStdString()
         << " -> " << row.to.toStdString();
+}
+
+// Names a click after its button, amount and pair.
+inline std::string ClickName(const ::testing::TestParamInfo<ClickRow> &info)
+{
+    return CaseName(info.param.converter.button, Typed(info.param.amount), info.param.from, "to", info.param.to);
 }
 
 // Clicks the row's converter: it writes the row's sentence or none, and a click that

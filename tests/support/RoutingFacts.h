@@ -4,6 +4,7 @@
 // take it from here), and which type the type list's text names.
 #include <algorithm>
 #include <optional>
+#include <ostream>
 
 #include <QList>
 #include <QString>
@@ -14,6 +15,11 @@
 #include "catalog/UnitLists.h"
 
 using catalog::ButtonName;
+
+namespace catalog {
+// A button in GoogleTest's messages by its design name.
+inline void PrintTo(ConverterButton button, std::ostream *os) { *os << ButtonName(button); }
+} // namespace catalog
 
 // The button left answering once the type and then the from-unit are picked: the one the
 // unit's routing row names, or else the one the type's button step made visible.

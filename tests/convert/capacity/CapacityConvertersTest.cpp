@@ -7,6 +7,7 @@
 #include "convert/capacity/Capacity.h"
 #include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -165,7 +166,8 @@ const ConverterTable LiquidAndAreaTable{Command11, LiquidAndAreaPairs};
 const ConverterTable DryTable{Command12, DryPairs};
 
 INSTANTIATE_TEST_SUITE_P(Capacity, ConverterTables, ::testing::Values(LiquidAndAreaTable, DryTable), TableName);
-INSTANTIATE_TEST_SUITE_P(Capacity, ConverterPairs, ::testing::ValuesIn(PairsOf({LiquidAndAreaTable, DryTable})));
+INSTANTIATE_TEST_SUITE_P(Capacity, ConverterPairs, ::testing::ValuesIn(PairsOf({LiquidAndAreaTable, DryTable})),
+                         PairName);
 
 TEST(CapacityConverters, WriteNoNotes)
 {
@@ -215,7 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command12, "-2", unit::Omer, unit::DryPints, "-2  Omer  =  -8.00000000  Dry Pints", false},
         ClickRow{Command12, "abc", unit::Omer, unit::Pecks, "abc  Omer  =  0.00000000  Pecks", false},
         ClickRow{Command12, "1,5", unit::Ephah, unit::Seah, std::nullopt, false, true},
-        ClickRow{Command12, "", unit::CabKab, unit::DryPints, "  Cab(Kab)  =  0.00000000  Dry Pints", true}));
+        ClickRow{Command12, "", unit::CabKab, unit::DryPints, "  Cab(Kab)  =  0.00000000  Dry Pints", true}),
+    ClickName);
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, CapacityClick,
@@ -235,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command12, "1", unit::HomerKor, unit::Homer, std::nullopt, false},
         ClickRow{Command12, "1", unit::Omer, unit::Quarts, std::nullopt, false},
         ClickRow{Command12, "1", unit::Acre, unit::SquareRods, std::nullopt, false},
-        ClickRow{Command12, "1", QStringLiteral("omer"), unit::DryPints, std::nullopt, false}));
+        ClickRow{Command12, "1", QStringLiteral("omer"), unit::DryPints, std::nullopt, false}),
+    ClickName);
 
 struct CheckRow
 {
@@ -262,6 +266,7 @@ TEST_P(InputCheck, CatchesOnlyTheEmptyAmount)
 
 INSTANTIATE_TEST_SUITE_P(Command13, InputCheck,
                          ::testing::Values(CheckRow{"", true}, CheckRow{" ", false},
-                                           CheckRow{"abc", false}, CheckRow{"1", false}));
+                                           CheckRow{"abc", false}, CheckRow{"1", false}),
+                         [](const auto &info) { return CaseName(Typed(info.param.amount)); });
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "format/Numbers.h"
 #include "support/QtPrinting.h"
 #include "support/RoutingFacts.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -366,7 +367,8 @@ const FactorCase kFactors[] = {
     FactorCase{RomanFeet, GreekFeet, 1.06894022735607},
 };
 
-INSTANTIATE_TEST_SUITE_P(Examples, LengthFactorTest, ::testing::ValuesIn(kFactors));
+INSTANTIATE_TEST_SUITE_P(Examples, LengthFactorTest, ::testing::ValuesIn(kFactors),
+                         [](const auto &info) { return CaseName(info.param.from, "to", info.param.to); });
 
 // --- Shown results --------------------------------------------------------------------------
 
@@ -479,7 +481,9 @@ const ShownCase kShown[] = {
     ShownCase{"-1", RomanFeet, Feet, "-.9717"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Examples, LengthResultTest, ::testing::ValuesIn(kShown));
+INSTANTIATE_TEST_SUITE_P(Examples, LengthResultTest, ::testing::ValuesIn(kShown), [](const auto &info) {
+    return CaseName(Typed(info.param.amount), info.param.from, "to", info.param.to);
+});
 
 
 // --- The table of lengths against the examples ---------------------------------------------

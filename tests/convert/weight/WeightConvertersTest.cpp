@@ -8,6 +8,7 @@
 #include "convert/weight/Weights.h"
 #include "support/ConverterBlocks.h"
 #include "support/QtPrinting.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ const ConverterTable NewTestamentTable{Command10, NewTestamentPairs};
 INSTANTIATE_TEST_SUITE_P(Weights, ConverterTables, ::testing::Values(OldTestamentTable, NewTestamentTable),
                          TableName);
 INSTANTIATE_TEST_SUITE_P(Weights, ConverterPairs,
-                         ::testing::ValuesIn(PairsOf({OldTestamentTable, NewTestamentTable})));
+                         ::testing::ValuesIn(PairsOf({OldTestamentTable, NewTestamentTable})), PairName);
 
 TEST(WeightConverters, WriteNoSentenceForAPairTheyDoNotKnow)
 {
@@ -145,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OunceRow{WeightsOT, unit::PoundRomanLitra, std::nullopt},
                       OunceRow{WeightsNT, unit::Shekel, std::nullopt},
                       OunceRow{Linear, unit::Talent, std::nullopt},
-                      OunceRow{WeightsOT, QStringLiteral("talent"), std::nullopt}));
+                      OunceRow{WeightsOT, QStringLiteral("talent"), std::nullopt}),
+    [](const auto &info) { return CaseName(info.param.name, "among", catalog::RowOf(info.param.type).name); });
 
 const QString GerahNote = QStringLiteral(
     "Qarvel's Bible Dictionary  - A bean, probably of the carob tree, the smallest weight, and also "
@@ -221,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NoteRow{"1", unit::Mina, unit::Ounces, std::nullopt},
                       NoteRow{"1", unit::Talent, unit::Mina, std::nullopt},
                       NoteRow{"1", unit::ConvertFrom, unit::ConvertTo, std::nullopt},
-                      NoteRow{"1", QStringLiteral("gerah"), unit::Ounces, std::nullopt}));
+                      NoteRow{"1", QStringLiteral("gerah"), unit::Ounces, std::nullopt}),
+    [](const auto &info) { return CaseName(Typed(info.param.amount), info.param.from, "to", info.param.to); });
 
 class WeightClick : public ::testing::TestWithParam<ClickRow> {};
 
@@ -240,7 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command10, "2", unit::PoundRomanLitra, unit::Pounds,
                  "2  Pound (Roman Litra)  =  1.50  Pounds", false},
         ClickRow{Command10, "", unit::PoundRomanLitra, unit::Ounces,
-                 "  Pound (Roman Litra)  =  0.00000000  Ounces", true}));
+                 "  Pound (Roman Litra)  =  0.00000000  Ounces", true}),
+    ClickName);
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, WeightClick,
@@ -255,6 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{Command10, "1", unit::ConvertFrom, unit::ConvertTo, std::nullopt, false},
         ClickRow{Command10, "1", unit::Shekel, unit::Ounces, std::nullopt, false},
         ClickRow{Command10, "1", unit::Talent, unit::Mina, std::nullopt, false},
-        ClickRow{Command10, "1", unit::Talent, QStringLiteral("talent"), std::nullopt, false}));
+        ClickRow{Command10, "1", unit::Talent, QStringLiteral("talent"), std::nullopt, false}),
+    ClickName);
 
 } // namespace
