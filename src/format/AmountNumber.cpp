@@ -22,8 +22,6 @@ std::optional<double> ProgramNumber(const QString &text)
     return LeadingNumber(QString(t).remove(u','));
 }
 
-bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
-
 // The length of the separator at i, or 0: what stands between the digits of a number as
 // someone may have meant it, the program's, the user's own or other regions' ("1'000", "1 000").
 qsizetype SeparatorAt(const QString &t, qsizetype i, const QLocale &locale)
@@ -40,8 +38,7 @@ qsizetype SeparatorAt(const QString &t, qsizetype i, const QLocale &locale)
 // under U.S. settings; "2,5 cubits" is no amount with words after it.
 bool MistypedNumber(const QString &t, const QLocale &locale)
 {
-    const QString zero = locale.zeroDigit();
-    const LocaleDigits digits{zero.toUcs4().value(0, U'0'), zero.size()};
+    const LocaleDigits digits = LocaleDigits::Of(locale);
     qsizetype i = 0;
     while (i < t.size() && (t[i].isSpace() || IsDirectionMark(t[i])))
         ++i;

@@ -45,8 +45,7 @@ Grouping GroupingOf(QLocale locale, const LocaleDigits &digits)
 QString ExponentSignOf(const QLocale &locale)
 {
     QString sign = locale.exponential();
-    for (const QChar mark : {u'\u200e', u'\u200f', u'\u061c'})
-        sign.remove(mark);
+    sign.removeIf(IsDirectionMark);
     if (sign.compare(QStringLiteral("e"), Qt::CaseInsensitive) == 0)
         return {};
     return sign;

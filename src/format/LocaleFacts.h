@@ -15,6 +15,12 @@ struct LocaleDigits
     char32_t zero;
     qsizetype width;
 
+    static LocaleDigits Of(const QLocale &locale)
+    {
+        const QString zeroDigit = locale.zeroDigit();
+        return {zeroDigit.toUcs4().value(0, U'0'), zeroDigit.size()};
+    }
+
     // The length of the digit that starts at i, or 0 where none does.
     qsizetype At(const QString &t, qsizetype i) const
     {
@@ -45,6 +51,10 @@ struct LocaleDigits
         return i;
     }
 };
+
+// The marks right-to-left locales write around a minus and in their symbols and exponent
+// signs; they carry no meaning for a value.
+inline bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
 
 // The locale's group sizes, as Qt writes them: the digits of the last group before the point,
 // of each group before it, and those a leading group needs before the number is grouped at

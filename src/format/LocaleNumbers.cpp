@@ -25,7 +25,7 @@ QString Typed(const QString &text)
     QString t;
     t.reserve(text.size());
     for (const QChar c : text) {
-        if (c == u'\u200e' || c == u'\u200f' || c == u'\u061c')
+        if (IsDirectionMark(c))
             continue;
         if (c == u'\u2019')
             t += u'\'';
@@ -157,7 +157,7 @@ QList<CurrencyForm> CurrencyForms(const QLocale &locale)
 struct Conventions
 {
     explicit Conventions(const QLocale &l)
-        : locale(l), plain(l), zero(l.zeroDigit()), digits{zero.toUcs4().value(0, U'0'), zero.size()},
+        : locale(l), plain(l), zero(l.zeroDigit()), digits(LocaleDigits::Of(l)),
           grouping(GroupingOf(l, digits)), exponentSign(ExponentSignOf(l)),
           corrections(l, digits, grouping, exponentSign),
           groupsAmounts(!(l.numberOptions() & QLocale::OmitGroupSeparator)),
