@@ -1,9 +1,15 @@
-// LeadingNumber on any text, and NumberText / PointText read back through it.
+// LeadingNumber on any text, and NumberText / PointText read back through it. The program's
+// own number ("." as the point, "," between thousands) on any text, against Qt's C locale:
+// what one reads the other reads the same, but for a number below the range of a double,
+// which the program reads as a zero and Qt refuses, and a group after a leading zero
+// ("0,750"), which Qt takes and the program does not.
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include "Support.h"
 #include "format/Numbers.h"
+#include "format/TypedText.h"
 
 using namespace fuzz;
 
@@ -16,6 +22,35 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 namespace {
 
+bool GroupAfterALeadingZero(const QString &t)
+{
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    return i < t.size() && t[i] == u'0' && t.indexOf(u',') > i;
+}
+
+// In ASCII, where a text is its own plain form.
+void CheckProgramNumber(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch.unicode() >= 0x80)
+            return;
+    const QString t = text.trimmed();
+    const std::optional<double> own = ProgramNumber(text);
+    bool ok = false;
+    const double c = QLocale::c().toDouble(t, &ok);
+    const std::optional<double> qt = (ok ? std::isfinite(c) : std::isinf(c)) ? std::optional(c) : std::nullopt;
+    const std::string about = "text " + Shown(text) + " gives " + (own ? Shown(*own) : "none") + ", Qt's C locale "
+        + (qt ? Shown(*qt) : "none");
+    if (own && qt ? *own != *qt : own.has_value() != qt.has_value()) {
+        const bool underflow = own && *own == 0.0 && !qt && t.contains(QRegularExpression(QStringLiteral("[eE]-")));
+        const bool zeroLed = qt && !own && GroupAfterALeadingZero(t);
+        if (!underflow && !zeroLed)
+            Fail("the program's own number reads as Qt's C locale reads it", about);
+    }
+}
+
 void CheckText(const QString &text)
 {
     const double v = LeadingNumber(text);
@@ -26,6 +61,7 @@ void CheckText(const QString &text)
     if (!SameBits(longer, v))
         Fail("LeadingNumber reads only a leading part",
              "text " + Shown(text) + " gives " + Shown(v) + ", with an x after it " + Shown(longer));
+    CheckProgramNumber(text);
 }
 
 void CheckValue(double x)

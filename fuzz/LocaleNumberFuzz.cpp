@@ -6,10 +6,17 @@
 // A text without an exponent whose only digit before its first separator is a zero ("0,750")
 // reads as a number of magnitude below one, or as no number: no one groups after a zero.
 //
-// AmountNumber of any text, as the amount box and the money multiples read it, is a refusal
-// or a number that one reading takes from the whole text: LocaleNumber's, or the program's
-// own ("." as the point, "," between thousands); where neither takes it, LeadingNumber's
-// value. It is never another number.
+// AmountNumber of any text, as the amount box and the money multiples read it, is never NaN,
+// and a text and its keyboard twins (its digits full-width, a direction mark around it, a
+// no-break space for each blank, U+2212 for each "-") give one outcome. Of a text in ASCII it
+// is a refusal or the value of its head read alone (the whole text where it reads whole): what
+// LocaleNumber reads of that head, or Qt's C locale reads where it has no "," (the program's own
+// form), the two agreeing where both read; where neither does, LeadingNumber's value. It is
+// never another number.
+//
+// Numbers the fuzzer writes, as the locale writes them without grouping and as Qt's C locale
+// writes them with "," between thousands, read as an amount as x held to 15 digits or are
+// refused; with words after them, they read as they did alone.
 //
 // What holds for a finite x whose 15-digit value is itself finite (above about 1.797693e308
 // the 15 digits round past the largest double, and the written text reads as no number):
@@ -22,7 +29,11 @@
 //   those of the double itself. From 1E15 up it is x held to 15 digits;
 // - MaskText(x, ResultMask) reads back as x rounded to four decimals, within the same slack.
 
+#include <optional>
+
 #include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include "Support.h"
 #include "format/FormatResult.h"
@@ -88,34 +99,134 @@ bool ZeroBeforeItsFirstSeparator(const QString &text)
     return i < text.size() && !text[i].isDigit();
 }
 
-// The program's own reading of the whole text, by the leading-number rule with the commas out.
-bool ProgramReads(const QString &text, double value)
+// Qt's C locale, as the program's own form without grouping: the value, or an infinity for a
+// number beyond the range of a double.
+std::optional<double> CReading(const QString &text)
 {
-    QString plain = text.trimmed();
-    plain.remove(u',');
-    return SameBits(LeadingNumber(plain), value);
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    if (ok ? std::isfinite(value) : std::isinf(value))
+        return value;
+    return std::nullopt;
+}
+
+// The head of an ASCII text: its sign, digits, separators and an exponent straight after a
+// digit or a point, up to the first character that cannot go on a number.
+QString HeadOf(const QString &text)
+{
+    static const QRegularExpression head(QStringLiteral(
+        "^\\s*[+-]?(?:[0-9]|[.,'\\s]|(?<=[0-9.])[eE][+-]?(?=[0-9]))*"));
+    return head.match(text).captured(0).trimmed();
+}
+
+// What the amount of a head may be, other than a refusal: the readings' one number, or
+// LeadingNumber's where neither reads it; none where the readings give two numbers.
+struct Expected
+{
+    bool twoNumbers = false;
+    bool read = false; // by a reading, not by the leading-number rule
+    double value = 0;
+};
+
+Expected ExpectedOf(const QString &head)
+{
+    const auto users = LocaleNumber(head);
+    const auto own = head.contains(u',') ? std::nullopt : CReading(head);
+    if (users && own && *users != *own)
+        return {true};
+    if (users || own)
+        return {false, true, users ? *users : *own};
+    return {false, false, LeadingNumber(head)};
+}
+
+bool IsAscii(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+std::string Described(const Amount &a)
+{
+    switch (a.reading) {
+    case Amount::Reading::Whole: return "whole " + Shown(a.value);
+    case Amount::Reading::Leading: return "leading " + Shown(a.value);
+    case Amount::Reading::Refused: return "refused";
+    }
+    return "?";
+}
+
+bool SameOutcome(const Amount &a, const Amount &b)
+{
+    return a.reading == b.reading && (a.reading == Amount::Reading::Refused || SameBits(a.value, b.value));
+}
+
+// The text as other keyboards type it, each twin where it differs from the text.
+QStringList TwinsOf(const QString &text)
+{
+    QString wide = text, spaced = text, minus = text;
+    for (QChar &c : wide)
+        if (c >= u'0' && c <= u'9')
+            c = QChar(char16_t(0xff10 + (c.unicode() - u'0')));
+    spaced.replace(u' ', u'\u00a0');
+    minus.replace(u'-', u'\u2212');
+    QStringList twins{u'\u200e' + text + u'\u200f'};
+    for (const QString &t : {wide, spaced, minus})
+        if (t != text)
+            twins << t;
+    return twins;
 }
 
 void CheckAmount(const QString &text)
 {
     const Amount amount = AmountNumber(text);
-    const auto users = LocaleNumber(text);
-    const std::string about = "text " + Shown(text) + " gives " + Shown(amount.value);
+    const std::string about = "text " + Shown(text) + " gives " + Described(amount);
     if (std::isnan(amount.value))
         Fail("AmountNumber gives no NaN", about);
-    switch (amount.reading) {
-    case Amount::Reading::Refused:
+    for (const QString &twin : TwinsOf(text))
+        if (const Amount other = AmountNumber(twin); !SameOutcome(amount, other))
+            Fail("a text and its keyboard twin give one outcome",
+                 about + ", its twin " + Shown(twin) + " gives " + Described(other));
+    if (amount.reading == Amount::Reading::Refused || !IsAscii(text))
         return;
-    case Amount::Reading::Whole:
-        if (users ? !SameBits(*users, amount.value) : !ProgramReads(text, amount.value))
-            Fail("a whole amount is the number LocaleNumber reads, or else the program's own reading", about);
-        return;
-    case Amount::Reading::Leading:
-        if (users)
-            Fail("an amount LocaleNumber reads whole is not read by the leading-number rule", about);
-        if (!SameBits(LeadingNumber(text), amount.value))
-            Fail("an amount neither reading takes is LeadingNumber's value", about);
-        return;
+    const bool whole = amount.reading == Amount::Reading::Whole;
+    const QString head = whole ? text.trimmed() : HeadOf(text);
+    const Expected expected = ExpectedOf(head);
+    const std::string aboutHead = about + ", its head " + Shown(head);
+    if (expected.twoNumbers)
+        Fail("an amount whose head reads as two numbers is refused", aboutHead);
+    if (whole && !expected.read)
+        Fail("a whole amount is a number that a reading takes", aboutHead);
+    if (amount.value != expected.value)
+        Fail("an amount is the value of its head read alone",
+             aboutHead + ", expected " + Shown(expected.value));
+}
+
+// x written by the locale without grouping and by the C locale with it, alone and with words.
+void CheckWrittenAmount(double x, const Held &held)
+{
+    QLocale ungrouped;
+    ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);
+    QLocale program = QLocale::c();
+    program.setNumberOptions(QLocale::DefaultNumberOptions);
+    for (const QString &number : {ungrouped.toString(x, 'g', 15), program.toString(x, 'g', 15)}) {
+        const Amount alone = AmountNumber(number);
+        const std::string about = "x " + Shown(x) + ", text " + Shown(number) + " gives " + Described(alone);
+        if (alone.reading == Amount::Reading::Leading
+            || (alone.reading == Amount::Reading::Whole && !(x == 0.0 ? alone.value == 0.0 : held.Matches(alone.value))))
+            Fail("a number written as the locale or the program writes it is x held to 15 digits, or refused",
+                 about + ", expected " + held.Shown());
+        for (const QString &words : {QStringLiteral(" cubits"), QStringLiteral("cubits"),
+                                     QStringLiteral(" \u0630\u0631\u0627\u0639")}) {
+            const Amount withWords = AmountNumber(number + words);
+            const bool same = alone.reading == Amount::Reading::Refused
+                ? withWords.reading == Amount::Reading::Refused
+                : withWords.reading == Amount::Reading::Leading && SameBits(withWords.value, alone.value);
+            if (!same)
+                Fail("a number with words after it reads as it would alone",
+                     about + ", with " + Shown(words) + " after it " + Described(withWords));
+        }
     }
 }
 
@@ -139,6 +250,8 @@ void CheckValue(double x)
     const Held held = HeldTo15(x);
     if (!std::isfinite(held.nearest) || !std::isfinite(held.other))
         return;
+
+    CheckWrittenAmount(x, held);
 
     QLocale ungrouped;
     ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);

@@ -1,5 +1,7 @@
 #include "format/LocaleFacts.h"
 
+#include "format/TypedText.h"
+
 QList<int> GroupSizes(const QString &t, const LocaleDigits &digits, const QString &separator, qsizetype &end)
 {
     QList<int> sizes{0};
@@ -44,8 +46,7 @@ Grouping GroupingOf(QLocale locale, const LocaleDigits &digits)
 
 QString ExponentSignOf(const QLocale &locale)
 {
-    QString sign = locale.exponential();
-    sign.removeIf(IsDirectionMark);
+    const QString sign = PlainForm(locale.exponential());
     if (sign.compare(QStringLiteral("e"), Qt::CaseInsensitive) == 0)
         return {};
     return sign;

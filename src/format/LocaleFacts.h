@@ -72,6 +72,6 @@ Grouping GroupingOf(QLocale locale, const LocaleDigits &digits);
 // separator, and where the last one ends; a separator that no digit follows ends them.
 QList<int> GroupSizes(const QString &t, const LocaleDigits &digits, const QString &separator, qsizetype &end);
 
-// The locale's own exponent sign as a keyboard types it, direction marks aside; empty where it
-// is "E", which every reading takes.
+// The locale's own exponent sign in its plain form ("×10^" for fa_IR's "×۱۰^"); empty where
+// it is "E", which every reading takes.
 QString ExponentSignOf(const QLocale &locale);

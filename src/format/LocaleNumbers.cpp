@@ -12,33 +12,12 @@
 #include <QRegularExpression>
 
 #include "format/QtCorrections.h"
+#include "format/TypedText.h"
 
 namespace {
 
-// What a keyboard types for what the locale writes: full-width and half-width forms as their
-// plain ones ("３５０", "￥"), the no-break spaces some locales put between the digits or
-// beside a currency symbol as a blank, a curly apostrophe as a straight one. Right-to-left
-// locales write direction marks around the minus ("\u200e-2") and in their currency symbols,
-// which Qt's own reading rejects; they carry no meaning for the value and go.
-QString Typed(const QString &text)
-{
-    QString t;
-    t.reserve(text.size());
-    for (const QChar c : text) {
-        if (IsDirectionMark(c))
-            continue;
-        if (c == u'\u2019')
-            t += u'\'';
-        else if (const auto tag = c.decompositionTag();
-                 tag == QChar::Wide || tag == QChar::Narrow || tag == QChar::NoBreak)
-            t += c.decomposition();
-        else
-            t += c;
-    }
-    return t;
-}
-
-QString Unmarked(const QString &text) { return Typed(text).trimmed(); }
+// What the user typed, as every reading sees it (PlainForm), without the blanks at its ends.
+QString Unmarked(const QString &text) { return PlainForm(text).trimmed(); }
 
 QString TrimmedStart(const QString &text)
 {
@@ -130,7 +109,7 @@ QList<CurrencyForm> CurrencyForms(const QLocale &locale)
             if (!sides)
                 continue;
             // Blanks at the ends of the whole form are padding; those beside the number are not.
-            const CurrencyForm form{TrimmedStart(Typed(sides->before)), TrimmedEnd(Typed(sides->after)), negative};
+            const CurrencyForm form{TrimmedStart(PlainForm(sides->before)), TrimmedEnd(PlainForm(sides->after)), negative};
             const CurrencyForm without = shown.isEmpty()
                 ? form
                 : CurrencyForm{WithoutSymbol(form.before, shown, true),
@@ -245,35 +224,40 @@ std::optional<double> ZeroLedNumber(const Conventions &c, const QString &t, qsiz
     const auto runs = Separators(c, t, first);
     if (runs.size() > 1)
         return std::nullopt;
-    if (runs.isEmpty())
-        return c.corrections.Read(t);
-    const auto [at, length] = runs.front();
-    const QString separator = t.mid(at, length);
-    if (separator == c.locale.decimalPoint())
-        return c.corrections.Read(t);
+    const QString separator = runs.isEmpty() ? QString() : t.mid(runs.front().first, runs.front().second);
+    if (runs.isEmpty() || separator == c.locale.decimalPoint()) {
+        if (const auto value = c.corrections.Read(t))
+            return value;
+        return ProgramNumber(t); // Qt refuses a number below the range of a double: a zero
+    }
+    const qsizetype at = runs.front().first;
     if (separator != u'.')
         return std::nullopt;
     if (const auto value = c.corrections.Read(t.left(at) + c.locale.decimalPoint() + t.mid(at + 1)))
         return value;
-    return QtReading(QLocale::c(), t);
+    return ProgramNumber(t);
 }
 
-// A number as the locale writes it, or failing that with "." as the decimal point, where
-// its writer cannot have meant anything else. Qt checks the places of the group separators;
-// a typed blank or apostrophe counts as the locale's own separator where that is a blank or
-// apostrophe of some kind, and nowhere else.
-std::optional<double> PlainNumber(const Conventions &c, QString t)
+// A number as the locale writes it, or failing that as the program writes it, where its writer
+// cannot have meant anything else; twoWays says where they may have ("1.500" under French
+// settings). Qt checks the places of the group separators; a typed blank or apostrophe counts
+// as the locale's own separator where that is a blank or apostrophe of some kind, and nowhere
+// else.
+std::optional<double> PlainNumber(const Conventions &c, QString t, bool *twoWays = nullptr)
 {
     for (const QString &own : {c.locale.groupSeparator(), c.locale.decimalPoint()})
-        if (const QString typed = Typed(own); !typed.isEmpty() && typed != own)
+        if (const QString typed = PlainForm(own); !typed.isEmpty() && typed != own)
             t.replace(typed, own);
     if (const qsizetype first = c.digits.First(t); c.digits.IsZero(t, first))
         return ZeroLedNumber(c, t, first);
     if (const auto value = c.corrections.Read(t))
         return value;
-    if (Ambiguous(c, t))
+    if (Ambiguous(c, t)) {
+        if (twoWays)
+            *twoWays = true;
         return std::nullopt;
-    return QtReading(QLocale::c(), t);
+    }
+    return ProgramNumber(t);
 }
 
 // Matches a side of a form at one end of the text; a blank of the form may be left out.
@@ -328,20 +312,25 @@ std::optional<double> ReadAs(const CurrencyForm &form, const QString &t, const C
 
 } // namespace
 
-std::optional<double> LocaleNumber(const QString &text)
+UsersReading ReadAsTheUserWrites(const QString &t)
 {
     const auto conventions = ConventionsOf(QLocale());
     const Conventions &c = *conventions;
-    const QString t = Unmarked(text);
     if (t.isEmpty())
-        return std::nullopt;
-    if (const auto plain = PlainNumber(c, t))
-        return plain;
+        return {};
+    bool twoWays = false;
+    if (const auto plain = PlainNumber(c, t, &twoWays))
+        return {plain};
+    // No currency form makes a number of what may be two.
+    if (twoWays)
+        return {std::nullopt, true};
     for (const CurrencyForm &form : c.forms)
         if (const auto amount = ReadAs(form, t, c))
-            return amount;
-    return std::nullopt;
+            return {amount};
+    return {};
 }
+
+std::optional<double> LocaleNumber(const QString &text) { return ReadAsTheUserWrites(Unmarked(text)).value; }
 
 QString CurrencyText(double value)
 {

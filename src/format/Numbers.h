@@ -3,7 +3,9 @@
 // always use "." as the decimal point (PointNumbers.cpp); LocaleNumber, CurrencyText and
 // MaskText follow the user's settings through the default QLocale, so that a test can pin
 // one with QLocale::setDefault (LocaleNumbers.cpp, with QtCorrections.cpp where Qt 6.4 reads
-// or writes a locale's numbers wrongly).
+// or writes a locale's numbers wrongly). AmountNumber reads what the user types as an amount
+// or a multiple (AmountNumber.cpp); it and LocaleNumber see a text in one plain form, and
+// share the program's own number and the head of a text (TypedText.cpp).
 
 #include <optional>
 #include <QString>
@@ -46,19 +48,19 @@ FifteenDigits DigitsOf(double value);
 // without a blank between ("CHF 350", "€ 350,00"); a blank stands among the digits only where
 // the locale's group separator is one, the sign where the locale writes it: "3 50", "$5$" and
 // "- 5" are no number. Group separators in the locale's places read however short the
-// leading group ("1.000,00" under Spanish settings). What a keyboard types stands for what
-// the locale writes: a blank for a no-break space, "'" for "’", plain forms for full-width
-// and half-width ones ("３５０", "¥" for "￥"); direction marks are ignored. The locale's own
+// leading group ("1.000,00" under Spanish settings). The text is read in its plain form, as a
+// keyboard types what the locale writes (see AmountNumber): "３５０", "¥" for "￥", "३५०"
+// under Indian English settings, a blank for a no-break space, "'" for "’". The locale's own
 // exponent form reads ("١اس+٠٣" under Egyptian Arabic settings). Where the locale's reading
-// fails, a plain number with "." as the decimal point ("350.00" under German settings too),
-// except a single "." or "," that is not the locale's own, followed by as many digits as the
-// locale's last group and after no more than a leading group holds: "1.500" under French
-// settings may be 1500 or 1.5, and is no number ("1234.567" is 1234.567). A number whose
-// integer digits begin with a zero is never grouped: its one separator, the locale's decimal
-// point or ".", is its decimal point ("0.750" is 0.75 under German settings), and any other
-// separator, or more than one, makes it no number ("0,750" under U.S. settings). A number
-// beyond the range of a double ("1E309") reads as an infinity of its sign. Anything else is
-// no number.
+// fails, a number as the program writes it ("350.00" under German settings too), except a
+// single "." or "," that is not the locale's own, followed by as many digits as the locale's
+// last group and after no more than a leading group holds: "1.500" under French settings may
+// be 1500 or 1.5, and is no number ("1234.567" is 1234.567). A number whose integer digits
+// begin with a zero is never grouped: its one separator, the locale's decimal point or ".",
+// is its decimal point ("0.750" is 0.75 under German settings), and any other separator, or
+// more than one, makes it no number ("0,750" under U.S. settings). A number beyond the range
+// of a double ("1E309") reads as an infinity of its sign, one below it ("1E-999") as a zero.
+// Anything else is no number.
 std::optional<double> LocaleNumber(const QString &text);
 
 // The value in the user's currency format, rounded half away from zero on its
@@ -79,22 +81,30 @@ QString MaskText(double value, const QString &mask);
 struct Amount
 {
     enum class Reading {
-        Whole,   // a number, as the user's settings or the program itself write numbers
-        Leading, // by the leading-number rule: a number with words after it, or none (0)
+        Whole,   // the whole text is a number, as the user's settings or the program write numbers
+        Leading, // a number with words after it, read as it would be alone; or no number (0)
         Refused, // says two numbers, or is a number mistyped: the user is asked for one
     };
     Reading reading;
     double value = 0; // none where refused
 };
 
-// Two readings of the whole text: LocaleNumber, and the program's own form, "." as the
-// decimal point and "," between thousands ("2,000", "1,000.5"), as its start texts and its
-// results are written. A number under one of them, or one number under both, is the
-// amount ("2,5" is 2.5 under German settings, "1.500" is 1.5 under French ones). Two
-// numbers ("2.000" under German settings: 2000, or the program's 2) are refused, and so is
-// a text that begins with a number going on, directly, with a separator and a digit which
-// neither reading takes ("0,750" or "3 50" under U.S. settings). Any other text is read by
-// the leading-number rule: "12abc" is 12, "abc" and the empty text 0.
+// The text is read in its plain form, as a keyboard types what a region writes: digits of
+// every script as Latin ones, full-width forms as plain ones, a no-break space as a blank, the
+// minus sign U+2212 as "-", direction marks dropped ("١٢" is 12, "２.０００" is "2.000").
+//
+// A number reads two ways: as the user's settings write it (LocaleNumber), and as people write
+// numbers in the program's home convention, "." as the decimal point and "," between
+// thousands ("2,000", "1,000.5"). A number under one of them, or one number under both, is the
+// amount ("2,5" is 2.5 under German settings). Two numbers are refused: "2.000" under German
+// settings (2000, or 2), "1.500" under French ones, which their own settings may read as 1500
+// or as 1.5; so is "1,000." where "1,000" is refused. A number with words after it reads as
+// it would alone: the head of the text, its sign, digits, separators and exponent, up to the
+// first character that cannot go on a number ("2,000 cubits" is 2000, "2.000 Ellen" under
+// German settings is refused). A number going on, directly, with a run of separators and then
+// a digit that neither reading takes is mistyped, and refused ("1,,000", "3 50", "2,5 cubits"
+// under U.S. settings). Anything else is read by the leading-number rule: "12abc" is 12,
+// "abc" and the empty text 0.
 Amount AmountNumber(const QString &text);
 
 // Where the system locale is the bare C/POSIX one, make U.S. conventions the default:

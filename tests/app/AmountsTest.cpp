@@ -59,12 +59,19 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedAmount, ::testing::Values(
     AmountCase{"Grouped_thousands_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "2,000", "3000.00000000"},
     AmountCase{"Decimal_comma_de_DE", "de_DE", unit::Finger, unit::Inches, "2,5", "1.875"},
     AmountCase{"Own_digits_ar_EG", "ar_EG", unit::Finger, unit::Inches, "\u0661\u0662", "9.00000000"},
-    AmountCase{"Point_the_region_refuses_fr_FR", "fr_FR", unit::Finger, unit::Inches, "1.500", "1.125"},
+    // A number with words after it, as it would read alone.
+    AmountCase{"Number_then_words_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "2,000 cubits", "3000.00000000"},
+    AmountCase{"Own_digits_then_words_ar_EG", "ar_EG", unit::CubitHebrewOT, unit::Feet,
+               "\u0661\u0662 \u0630\u0631\u0627\u0639", "18.00000000"},
+    AmountCase{"Devanagari_digits_hi_IN", "hi_IN", unit::Finger, unit::Inches, "\u0968.\u096b", "1.875"},
     // German 2000, or the program's own 2.
     AmountCase{"Two_numbers_de_DE", "de_DE", unit::CubitHebrewOT, unit::Feet, "2.000", std::nullopt},
+    AmountCase{"Two_numbers_then_words_de_DE", "de_DE", unit::CubitHebrewOT, unit::Feet, "2.000 Ellen", std::nullopt},
+    // French settings read "1.500" as 1500 or as 1.5.
+    AmountCase{"Point_the_region_reads_two_ways_fr_FR", "fr_FR", unit::Finger, unit::Inches, "1.500", std::nullopt},
+    AmountCase{"Mistyped_en_US", "en_US", unit::Finger, unit::Inches, "1,,000", std::nullopt},
     AmountCase{"Decimal_comma_en_US", "en_US", unit::Finger, unit::Inches, "2,5", std::nullopt},
     AmountCase{"Group_after_a_leading_zero_en_US", "en_US", unit::Span, unit::Feet, "0,750", std::nullopt},
-    // Words after a number keep the leading-number rule.
     AmountCase{"Number_then_words_de_DE", "de_DE", unit::Finger, unit::Inches, "2 Finger", "1.50"}),
     [](const auto &info) { return CaseName(info.param.what); });
 
@@ -118,6 +125,24 @@ TEST_F(WindowTest, AGroupedNewTestamentMultipleCountsWholeForEveryCoin)
                              "SHEKEL - Gold =  $127,400.00\r\n"
                              "TALENT - Silver =  $6,916,000.00\r\n"
                              "TALENT - Gold =  $509,600,000.00"));
+    EXPECT_TRUE(seams.messages.isEmpty());
+}
+
+// The metal coins take a multiple with words after it as the number alone; the small coins
+// of fixed value take none.
+TEST_F(WindowTest, AnOldTestamentMultipleWithWordsValuesAsItsNumber)
+{
+    Pick("Combo1", measure::MoneyOT);
+    Type("txtamount", QStringLiteral("1000"));
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    const QString thousand = Box("txtOtMoney")->text();
+    ASSERT_FALSE(thousand.isEmpty());
+    Type("txtamount", QStringLiteral("1"));
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    Type("txtamount", QStringLiteral("1,000 shekels"));
+    seams.messages.clear();
+    QTest::mouseClick(Button("Command17"), Qt::LeftButton);
+    EXPECT_EQ(Box("txtOtMoney")->text(), thousand);
     EXPECT_TRUE(seams.messages.isEmpty());
 }
 

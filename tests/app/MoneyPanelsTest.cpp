@@ -395,6 +395,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"OT multiple with a decimal comma", false, "txtamount", "2,5", false},
     FailureCase{"OT multiple with a blank among its digits", false, "txtamount", "3 50", false},
     FailureCase{"NT multiple grouped the other way round", true, "txtAmountNT", "1.500,00", false},
+    FailureCase{"NT multiple with words after it", true, "txtAmountNT", "1,000 coins", false},
+    FailureCase{"OT multiple mistyped before words", false, "txtamount", "1,,000 shekels", false},
     FailureCase{"NT infinite multiple", true, "txtAmountNT", "1E999", true}),
     [](const auto &info) { return CaseName(info.param.what); });
 

@@ -184,7 +184,8 @@ protected:
     QString NumberForm(double v)
     {
         const QLocale locale;
-        switch (Below(8)) {
+        static const QStringList words = {" cubits", " Ellen", "ft", "\u00a0\u0630\u0631\u0627\u0639"};
+        switch (Below(9)) {
         case 0: return QString::number(v, 'f', int(Below(7)));
         case 1: return QString::number(v, 'e', int(Below(10))).toUpper();
         case 2: return QString::number(v, 'g', 1 + int(Below(17)));
@@ -192,6 +193,7 @@ protected:
         case 4: return locale.toCurrencyString(v);
         case 5: return locale.toString(v, 'g', 6);
         case 6: return u' ' + QString::number(v, 'g', 8) + QStringLiteral("  ");
+        case 7: return locale.toString(v, 'g', 6) + OneOf(words);
         default: return QString::number(v, 'f', 2).replace(u'.', u',');
         }
     }

@@ -235,6 +235,10 @@ const PriceCase kPrices[] = {
     {"de_CH", "1'000.00", 1000}, {"de_CH", "1\u2019000.00", 1000}, {"ja_JP", "\uff13\uff15\uff10", 350},
     {"ja_JP", "\u00a5350", 350}, {"ja_JP", "\uffe5350", 350}, {"zh_CN", "\uffe5350.00", 350},
     {"zh_CN", "\u00a5350.00", 350}, {"ja_JP", "\uff11\uff0c\uff10\uff10\uff10", 1000}, {"en_US", "3'50", NoNumber},
+    // Digits of any script as their values, the minus sign U+2212 as "-".
+    {"hi_IN", "\u0969\u096b\u0966", 350}, {"hi_IN", "\u20b9\u0969\u096b\u0966.\u0966\u0966", 350},
+    {"en_US", "\u0663\u0665\u0660", 350}, {"de_DE", "\u0969\u096b\u0966,\u0966\u0966 \u20ac", 350},
+    {"en_US", "\u22125", -5}, {"en_US", "\u2212$5.00", -5}, {"de_DE", "\u22125,00 \u20ac", -5},
     // The symbol or the code once, before or after the number, a blank between or not.
     {"de_CH", "CHF 350", 350}, {"de_CH", "CHF350", 350}, {"de_CH", "350 CHF", 350}, {"de_DE", "EUR 350", 350},
     {"it_IT", "\u20ac 350,00", 350}, {"it_IT", "\u20ac350,00", 350}, {"es_ES", "\u20ac 1.500", 1500},
@@ -265,8 +269,9 @@ const PriceCase kPrices[] = {
     {"fa_IR", "\u200e\u2212\u06f1\u066b\u06f5\u00d7\u06f1\u06f0^\u200e\u2212\u06f0\u06f7", -1.5e-7},
     {"sv_SE", "1,5\u00d710^\u221207", 1.5e-7}, {"ar_EG", "\u0661E\u0663", 1000}, {"fa_IR", "1E3", 1000},
     {"ar_EG", "\u0661\u0627\u0633", NoNumber},
-    // A number beyond the range of a double is a number.
-    {"es_ES", "1E309", INFINITY}, {"fr_FR", "-1E309 \u20ac", -INFINITY},
+    // A number beyond the range of a double is a number, and so is one below it.
+    {"es_ES", "1E309", INFINITY}, {"fr_FR", "-1E309 \u20ac", -INFINITY}, {"de_DE", "1E-999", 0},
+    {"en_US", "0.5E-999", 0}, {"en_US", "$1E-999", 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::ValuesIn(kPrices),
