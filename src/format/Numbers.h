@@ -103,8 +103,8 @@ struct Amount
 // first character that cannot go on a number ("2,000 cubits" is 2000, "2.000 Ellen" under
 // German settings is refused). A number going on, directly, with a run of separators and then
 // a digit that neither reading takes is mistyped, and refused ("1,,000", "3 50", "2,5 cubits"
-// under U.S. settings). Anything else is read by the leading-number rule: "12abc" is 12,
-// "abc" and the empty text 0.
+// under U.S. settings). Anything else is read by the leading-number rule: "2," is 2, "abc"
+// and the empty text 0.
 Amount AmountNumber(const QString &text);
 
 // Where the system locale is the bare C/POSIX one, make U.S. conventions the default:

@@ -47,7 +47,7 @@ CoinResult CoinValue(const ByWeight &coin, const QString &priceText, const QStri
 
 CoinResult FixedCoinValue(double dollars, const QString &multipleText)
 {
-    // Unlike the metal coins, the small coins take no multiple by the leading-number rule:
+    // Unlike the metal coins, the small coins take only a multiple that is a number as a whole:
     // one with words after it, an empty one or none at all cannot be read for them.
     const Amount multiple = AmountNumber(multipleText);
     if (multiple.reading != Amount::Reading::Whole)
