@@ -61,7 +61,7 @@ ConverterButton ButtonOf(const QString &from)
     if (const auto button = LengthButtonOf(from))
         return *button;
     ADD_FAILURE() << "no length converter serves " << from.toStdString()
-                  << ": its row in UnitRouting() names no button";
+                  << ": it has no row in UnitRouting(), or its row names no button";
     return ConverterButton::Command13;
 }
 
