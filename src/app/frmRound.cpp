@@ -406,6 +406,6 @@ void frmRound::ApplyOutcome(const convert::ClickOutcome &outcome)
     if (outcome.tooLarge)
         ShowMessage(catalog::OopsTitle, catalog::TooLargeMessage, true);
     if (outcome.amountMissing || outcome.amountUnreadable)
-        ShowMessage(catalog::OopsTitle, catalog::AmountMissingMessage, true);
+        ShowMessage(catalog::OopsTitle, catalog::EnterANumberMessage, true);
     Text1->setFocus();
 }

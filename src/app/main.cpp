@@ -1,6 +1,9 @@
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -27,6 +30,9 @@ namespace {
 // same words follow the missing display's warning). Why a found plugin would not load,
 // qt.core.library says at debug level only: that level is on while starting, and its
 // messages are dropped afterwards unless they were asked for.
+//
+// Qt calls the handler from its own threads too (xcb's event thread starts inside the
+// constructor), so the held messages are taken and read under a lock.
 class MessagesHeldWhileStarting
 {
 public:
@@ -41,14 +47,19 @@ public:
     {
         qInstallMessageHandler(previous_);
         QLoggingCategory::installFilter(previousFilter_);
-        for (const Message &m : held_) {
+        std::vector<Message> held;
+        {
+            const std::lock_guard<std::mutex> lock(heldLock_);
+            holding_ = false;
+            held = std::exchange(held_, {});
+        }
+        for (const Message &m : held) {
             if (m.type == QtDebugMsg && m.category == LibraryCategory && !libraryDebugAsked_)
                 continue;
             qt_message_output(m.type,
                               QMessageLogContext(Text(m.file), m.line, Text(m.function), Text(m.category)),
                               m.text);
         }
-        held_.clear();
     }
     MessagesHeldWhileStarting(const MessagesHeldWhileStarting &) = delete;
     MessagesHeldWhileStarting &operator=(const MessagesHeldWhileStarting &) = delete;
@@ -77,17 +88,32 @@ private:
 
     static void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
+        std::unique_lock<std::mutex> lock(heldLock_);
+        if (!holding_) {
+            // From another thread, as the held messages were being taken: the handler in
+            // force is the one before ours again.
+            lock.unlock();
+            qt_message_output(type, context, text);
+            return;
+        }
         if (type == QtFatalMsg)
             CannotStart(text);
         held_.push_back({type, context.file, context.function, context.category, context.line, text});
     }
 
+    // Called with the lock held; it never returns, so no other message is held meanwhile.
     [[noreturn]] static void CannotStart(const QString &fatal)
     {
+        static const QString noConnection = QStringLiteral("could not connect to display");
         for (const Message &m : held_) {
-            if (m.category == "qt.qpa.xcb" && m.text.startsWith(u"could not connect to display")) {
-                std::fputs("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n",
-                           stderr);
+            if (m.category == "qt.qpa.xcb" && m.text.startsWith(noConnection)) {
+                // The display X11 tried, as it names it: DISPLAY's, or the -display argument's.
+                const QString display = m.text.mid(noConnection.size()).trimmed();
+                const QString why = display.isEmpty()
+                                        ? QStringLiteral("set DISPLAY or run under a desktop")
+                                        : QStringLiteral("cannot connect to display \"%1\"").arg(display);
+                const QString line = "ostrevan: no display to show the window on (" + why + ")\n";
+                std::fputs(line.toLocal8Bit().constData(), stderr);
                 std::_Exit(2);
             }
         }
@@ -132,8 +158,10 @@ private:
 
     static inline QtMessageHandler previous_ = nullptr;
     static inline QLoggingCategory::CategoryFilter previousFilter_ = nullptr;
-    static inline bool libraryDebugAsked_ = false;
-    static inline std::vector<Message> held_;
+    static inline std::atomic<bool> libraryDebugAsked_ = false;
+    static inline std::mutex heldLock_;
+    static inline bool holding_ = true; // under heldLock_
+    static inline std::vector<Message> held_; // under heldLock_
 };
 
 } // namespace

@@ -5,7 +5,8 @@
 namespace catalog {
 
 inline const QString OopsTitle = QStringLiteral("Ooops!");
-inline const QString AmountMissingMessage = QStringLiteral("You must enter a number .");
+// For an amount, a price or a multiple that is empty or cannot be read as a number.
+inline const QString EnterANumberMessage = QStringLiteral("You must enter a number .");
 inline const QString TooLargeMessage = QStringLiteral("The result is too large to show.");
 
 } // namespace catalog

@@ -102,7 +102,7 @@ struct UnitRow
     bool rewritesUnit = false;             // writes its name back into the from-unit box
 };
 
-// The 32 from-units that route, in the order they are compared. The other list items
+// The from-units that route, in the order they are compared. The other list items
 // change nothing: the button the type made visible serves them.
 const QList<UnitRow> &UnitRouting();
 

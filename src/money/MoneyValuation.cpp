@@ -8,7 +8,7 @@ namespace money {
 
 namespace {
 
-CoinFault Unreadable(PanelInput input) { return {input, catalog::AmountMissingMessage}; }
+CoinFault Unreadable(PanelInput input) { return {input, catalog::EnterANumberMessage}; }
 CoinFault TooLarge(PanelInput input) { return {input, catalog::TooLargeMessage}; }
 
 // The box that holds the price of a metal.

@@ -49,7 +49,7 @@ TEST_P(TypedAmount, ConvertsTheNumberMeantOrAsksForOne)
         EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
         ASSERT_EQ(seams.messages.size(), 1);
         EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
-        EXPECT_EQ(seams.messages[0].text, catalog::AmountMissingMessage);
+        EXPECT_EQ(seams.messages[0].text, catalog::EnterANumberMessage);
     }
     EXPECT_TRUE(AmountHasFocus());
 }
@@ -97,7 +97,7 @@ TEST_F(GermanWindow, TheButtonThatConvertsNothingRefusesAnAmountOfTwoNumbers)
     Type("Text1", QStringLiteral("2.000"));
     seams.messages.clear();
     ClickConvert();
-    EXPECT_EQ(MessageTexts(), QStringList{catalog::AmountMissingMessage});
+    EXPECT_EQ(MessageTexts(), QStringList{catalog::EnterANumberMessage});
     EXPECT_TRUE(Box("Text2")->text().isEmpty());
     EXPECT_TRUE(AmountHasFocus());
 }
@@ -165,7 +165,7 @@ TEST_F(GermanWindow, AMultipleOfTwoNumbersEmptiesTheSummaryAndAsks)
     Type("txtamount", QStringLiteral("2.000"));
     QTest::mouseClick(Button("Command17"), Qt::LeftButton);
     EXPECT_TRUE(Box("txtOtMoney")->text().isEmpty());
-    EXPECT_EQ(MessageTexts(), QStringList{catalog::AmountMissingMessage});
+    EXPECT_EQ(MessageTexts(), QStringList{catalog::EnterANumberMessage});
     EXPECT_EQ(QApplication::focusWidget(), Line("txtamount"));
 }
 

@@ -177,7 +177,7 @@ TEST_F(LengthWindow, AnEmptyAmountConvertsAsZeroAndThenAsksForANumber)
     EXPECT_FALSE(focusWhileAsking) << "the focus moves after the message";
     ASSERT_EQ(seams.messages.size(), 1);
     EXPECT_EQ(seams.messages[0].title, catalog::OopsTitle);
-    EXPECT_EQ(seams.messages[0].text, catalog::AmountMissingMessage);
+    EXPECT_EQ(seams.messages[0].text, catalog::EnterANumberMessage);
     EXPECT_EQ(seams.messages[0].modality, MessageRequest::Modality::System);
     EXPECT_EQ(Box("Text2")->text(), sentence);
     EXPECT_EQ(Line("text3")->text(), QStringLiteral("0.00000000"));
@@ -216,7 +216,7 @@ TEST_P(LengthFailure, ConvertsWhatItCanAndAsksOnlyForAnEmptyOrUnreadableAmount)
         EXPECT_EQ(Line("text3")->text(), QStringLiteral("an earlier result"));
     }
     const bool asks = row.amount.isEmpty() || row.unreadable;
-    EXPECT_EQ(MessageTexts(), asks ? QStringList{catalog::AmountMissingMessage} : QStringList{});
+    EXPECT_EQ(MessageTexts(), asks ? QStringList{catalog::EnterANumberMessage} : QStringList{});
     EXPECT_TRUE(AmountHasFocus());
 }
 

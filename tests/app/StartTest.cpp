@@ -1,7 +1,11 @@
-// The program started where it cannot show its window. Where no display can be reached,
-// whatever the environment names: one line that says so, and exit status 2. Where the
-// platform plugin cannot be loaded: one line with the plugin and Qt's reason, and status 1.
+// The program started where it cannot show its window. Where no X display can be reached:
+// one line that says so and names the display tried, and exit status 2. Where the platform
+// plugin cannot be loaded or started: one line with the plugin and Qt's reason, and status 1.
+// And where it can: what Qt said while the application was being made comes through after.
+#include <vector>
+
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -14,8 +18,14 @@
 
 namespace {
 
-const QString NoDisplayLine =
-    QStringLiteral("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n");
+// The line for a start without a display; `tried` is the display X11 tried, if any.
+QString NoDisplayLine(const QString &tried)
+{
+    return tried.isEmpty()
+               ? QStringLiteral("ostrevan: no display to show the window on (set DISPLAY or run under a desktop)\n")
+               : QStringLiteral("ostrevan: no display to show the window on (cannot connect to display \"%1\")\n")
+                     .arg(tried);
+}
 
 // A display number that no X server on this machine answers to: no socket, in the file
 // system or the abstract namespace, and no lock file.
@@ -31,12 +41,14 @@ int UnusedDisplayNumber()
     }
 }
 
-// The test's environment without anything that names a display, a platform or a plugin folder.
+// The test's environment without anything that names a display, a platform, a plugin folder
+// or logging rules, nor the folder where a Wayland compositor of the desktop has its socket.
 QProcessEnvironment Bare()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
-                             "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_DEBUG_PLUGINS"})
+                             "XDG_RUNTIME_DIR", "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH",
+                             "QT_DEBUG_PLUGINS", "QT_LOGGING_RULES", "QT_LOGGING_CONF"})
         environment.remove(QString::fromLatin1(name));
     return environment;
 }
@@ -47,11 +59,12 @@ struct Outcome
     QString out, err;
 };
 
-void Start(const QString &program, const QProcessEnvironment &environment, Outcome *outcome)
+void Start(const QString &program, const QProcessEnvironment &environment, Outcome *outcome,
+           const QStringList &arguments = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, QStringList());
+    process.start(program, arguments);
     ASSERT_TRUE(process.waitForStarted(10000));
     // A display or platform that worked after all would show the window and wait.
     if (!process.waitForFinished(20000)) {
@@ -70,6 +83,8 @@ struct Environment
     const char *name;
     QString display;  // empty: none
     QString platform; // empty: none
+    QString tried;    // the display the line names; empty: none was named
+    QStringList arguments = {};
     bool emptyPluginPath = false;
 };
 
@@ -94,24 +109,28 @@ TEST_P(StartWithoutDisplay, SaysSoInOneLineAndExitsWithStatus2)
     }
 
     Outcome outcome;
-    ASSERT_NO_FATAL_FAILURE(Start(QStringLiteral(OSTREVAN_PROGRAM), environment, &outcome));
+    ASSERT_NO_FATAL_FAILURE(
+        Start(QStringLiteral(OSTREVAN_PROGRAM), environment, &outcome, GetParam().arguments));
     EXPECT_EQ(outcome.code, 2) << outcome.err.toStdString();
     EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
-    EXPECT_EQ(outcome.err, NoDisplayLine);
+    EXPECT_EQ(outcome.err, NoDisplayLine(GetParam().tried));
 }
 
 const QString Unused = QString::number(UnusedDisplayNumber());
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, StartWithoutDisplay,
-    ::testing::Values(Environment{"NoDisplayNamed", {}, {}},
-                      Environment{"LocalDisplayWithoutServer", ":" + Unused, {}},
-                      Environment{"LocalhostDisplay", "localhost:" + Unused, {}},
-                      Environment{"UnixSocketDisplay", "unix:" + Unused, {}},
-                      Environment{"DisplayThatIsNoName", QStringLiteral("bogus"), {}},
-                      Environment{"X11PlatformWithoutDisplay", {}, QStringLiteral("xcb")},
+    ::testing::Values(Environment{"NoDisplayNamed", {}, {}, {}},
+                      Environment{"LocalDisplayWithoutServer", ":" + Unused, {}, ":" + Unused},
+                      Environment{"LocalhostDisplay", "localhost:" + Unused, {}, "localhost:" + Unused},
+                      Environment{"UnixSocketDisplay", "unix:" + Unused, {}, "unix:" + Unused},
+                      Environment{"DisplayThatIsNoName", QStringLiteral("bogus"), {}, QStringLiteral("bogus")},
+                      Environment{"X11PlatformWithoutDisplay", {}, QStringLiteral("xcb"), {}},
+                      // The display X11 tries is the argument's, not DISPLAY's.
+                      Environment{"DisplayArgumentOverDisplay", QStringLiteral("bogus"), {}, ":" + Unused,
+                                  {QStringLiteral("-display"), ":" + Unused}},
                       // These name a folder to look in first; Qt's own plugins are still found.
-                      Environment{"EmptyPluginPathNamed", {}, {}, true}),
+                      Environment{"EmptyPluginPathNamed", {}, {}, {}, {}, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 enum class Plugins {
@@ -205,9 +224,78 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Could not find", "available platform plugins: ", "offscreen"}},
         Platform{"EmptyPluginFolder", "", Plugins::None, "xcb", {"Could not find"}},
         Platform{"EmptyPluginFolderForOffscreen", "offscreen", Plugins::None, "offscreen", {"Could not find"}},
+        // Without its plugin (Debian's qt6-wayland) or, where that is installed, a compositor
+        // to connect to: a plugin that cannot start, not a missing display.
+        Platform{"WaylandUnreachable", "wayland", Plugins::Installed, "wayland", {}},
         // Qt says only that it was found but not loaded; the loader says why.
         Platform{"X11PluginMissingALibrary", "", Plugins::X11MissingALibrary, "xcb",
                  {"even though it was found", "libQt6XcbQpX.so.6: cannot open shared object file"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct Rules
+{
+    const char *name;
+    const char *rules;                  // QT_LOGGING_RULES
+    std::vector<const char *> shown;    // texts that stderr holds
+    std::vector<const char *> notShown; // and those it does not
+};
+
+void PrintTo(const Rules &r, std::ostream *os) { *os << r.name << " (" << r.rules << ')'; }
+
+// The held messages are passed on once the application stands: the window is being shown
+// when the backing store's debug line comes, long after them.
+class StartOffscreen : public ::testing::TestWithParam<Rules>
+{
+};
+
+TEST_P(StartOffscreen, PassesOnWhatQtSaidWhileStartingExceptTheLoadersUnaskedDebugLines)
+{
+    QProcessEnvironment environment = Bare();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QString::fromLatin1(GetParam().rules));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setReadChannel(QProcess::StandardError);
+    // A style that does not exist: QApplication's constructor warns of it.
+    process.start(QStringLiteral(OSTREVAN_PROGRAM), {QStringLiteral("-style"), QStringLiteral("nonesuch")});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    const QByteArray shownWindow = "\nqt.qpa.backingstore: ";
+    QByteArray err;
+    for (QDeadlineTimer deadline(20000); !err.contains(shownWindow) && !deadline.hasExpired();) {
+        if (process.state() != QProcess::Running)
+            break;
+        process.waitForReadyRead(int(deadline.remainingTime()));
+        err += process.readAllStandardError();
+    }
+    process.kill();
+    process.waitForFinished();
+    err += process.readAllStandardError();
+    const QString text = QString::fromLocal8Bit(err);
+    ASSERT_TRUE(err.contains(shownWindow)) << "no window shown: " << text.toStdString();
+
+    for (const char *shown : GetParam().shown) {
+        EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << " not in " << text.toStdString();
+    }
+    for (const char *notShown : GetParam().notShown) {
+        EXPECT_FALSE(text.contains(QString::fromLatin1(notShown))) << notShown << " in " << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, StartOffscreen,
+    ::testing::Values(
+        Rules{"PlatformDebug",
+              "qt.qpa.*.debug=true",
+              {"qt.qpa.plugin: Successfully loaded Qt platform plugin \"offscreen\"",
+               "QApplication: invalid style override 'nonesuch'"},
+              {"qt.core.library"}},
+        Rules{"LoaderDebugAsked",
+              "qt.qpa.*.debug=true;qt.core.library.debug=true",
+              {"qt.qpa.plugin: Successfully loaded Qt platform plugin \"offscreen\"",
+               "QApplication: invalid style override 'nonesuch'",
+               // Loaded while starting: held, and passed on as it was asked for.
+               "platforms/libqoffscreen.so\" loaded library"},
+              {}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -476,7 +476,7 @@ protected:
         using Modality = MessageRequest::Modality;
         for (const MessageRequest &m : fresh) {
             const bool oops = m.title == catalog::OopsTitle && m.modality == Modality::System &&
-                              (m.text == catalog::AmountMissingMessage || m.text == catalog::TooLargeMessage);
+                              (m.text == catalog::EnterANumberMessage || m.text == catalog::TooLargeMessage);
             const bool defaults = m.title == catalog::DefaultValuesTitle &&
                                   m.text == catalog::DefaultValuesNotice() &&
                                   m.modality == Modality::Application;
@@ -498,9 +498,9 @@ protected:
             const Amount read = AmountNumber(amount);
             const double value = read.value;
             const bool refused = read.reading == Amount::Reading::Refused;
-            if (amount.isEmpty() && texts != QStringList{catalog::AmountMissingMessage})
+            if (amount.isEmpty() && texts != QStringList{catalog::EnterANumberMessage})
                 problems << QStringLiteral("no amount, yet the click said [%1]").arg(texts.join(" | "));
-            if (refused && (texts != QStringList{catalog::AmountMissingMessage} || !Box("Text2")->text().isEmpty()))
+            if (refused && (texts != QStringList{catalog::EnterANumberMessage} || !Box("Text2")->text().isEmpty()))
                 problems << QStringLiteral("the amount %1 cannot be read, yet the click said [%2] and wrote %3")
                                 .arg(Shown(amount), texts.join(" | "), Shown(Box("Text2")->text()));
             if (!amount.isEmpty() && !refused && !texts.isEmpty() && texts != QStringList{catalog::TooLargeMessage})

@@ -221,7 +221,7 @@ struct UnitCase
     Text quote;
 };
 
-TEST(UnitRouting, RoutesTheThirtyTwoUnitsInTableOrder)
+TEST(UnitRouting, GivesEachRoutedUnitItsButtonNoteAndQuotationInTableOrder)
 {
     using namespace scripture;
     const UnitCase expected[] = {

@@ -78,10 +78,11 @@ TEST(UnitListSizes, MatchTheCountsTheListsPromise)
     } sizes[] = {{Area, 1, 2},     {Linear, 21, 28}, {WeightsOT, 6, 10},
                  {WeightsNT, 2, 6}, {LiquidOT, 5, 9}, {DryOT, 7, 12}};
     for (const auto &s : sizes) {
-        EXPECT_EQ(catalog::FromUnitList(s.type).size(), s.from) << int(s.type);
-        EXPECT_EQ(catalog::ToUnitList(s.type).size(), s.to) << int(s.type);
-        EXPECT_EQ(catalog::FromUnitList(s.type).removeDuplicates(), 0) << int(s.type);
-        EXPECT_EQ(catalog::ToUnitList(s.type).removeDuplicates(), 0) << int(s.type);
+        SCOPED_TRACE(::testing::PrintToString(s.type));
+        EXPECT_EQ(catalog::FromUnitList(s.type).size(), s.from);
+        EXPECT_EQ(catalog::ToUnitList(s.type).size(), s.to);
+        EXPECT_EQ(catalog::FromUnitList(s.type).removeDuplicates(), 0);
+        EXPECT_EQ(catalog::ToUnitList(s.type).removeDuplicates(), 0);
     }
 }
 

@@ -116,7 +116,7 @@ TEST_P(CoinValueFaults, NameTheInputAndTheMessage)
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << c.what << coin;
         EXPECT_EQ(fault->input, input) << c.what << coin;
-        EXPECT_EQ(fault->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage)
+        EXPECT_EQ(fault->message, c.tooLarge ? catalog::TooLargeMessage : catalog::EnterANumberMessage)
             << c.what << coin;
     }
 }
@@ -193,7 +193,7 @@ TEST(FixedCoinValue, AMultipleItCannotReadIsNoNumber)
         const auto *fault = std::get_if<CoinFault>(&result);
         ASSERT_NE(fault, nullptr) << '"' << multiple << '"';
         EXPECT_EQ(fault->input, PanelInput::Multiple);
-        EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
+        EXPECT_EQ(fault->message, catalog::EnterANumberMessage);
     }
 }
 
@@ -232,7 +232,7 @@ TEST(CoinValue, FollowsTheUsersConventions)
         const auto *fault = std::get_if<CoinFault>(&twoWays);
         ASSERT_NE(fault, nullptr);
         EXPECT_EQ(fault->input, PanelInput::Multiple);
-        EXPECT_EQ(fault->message, catalog::AmountMissingMessage);
+        EXPECT_EQ(fault->message, catalog::EnterANumberMessage);
     }
 }
 
@@ -437,7 +437,7 @@ TEST_P(PanelFailure, StopsEmptiesTheSummaryAndNamesTheBox)
     const ValuationOutcome outcome = c.newTestament ? NewTestamentMoney(c.texts) : OldTestamentMoney(c.texts);
     ASSERT_TRUE(outcome.failure) << c.what;
     EXPECT_EQ(outcome.failure->input, c.blamed) << c.what;
-    EXPECT_EQ(outcome.failure->message, c.tooLarge ? catalog::TooLargeMessage : catalog::AmountMissingMessage)
+    EXPECT_EQ(outcome.failure->message, c.tooLarge ? catalog::TooLargeMessage : catalog::EnterANumberMessage)
         << c.what;
     EXPECT_EQ(BoxesWritten(outcome), (c.newTestament ? NewTestamentRuns : OldTestamentRuns).first(c.written))
         << c.what;

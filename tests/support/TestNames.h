@@ -8,7 +8,8 @@
 // where no two cases give the same name:
 //     INSTANTIATE_TEST_SUITE_P(Pairs, Suite, ::testing::Values(...),
 //                              [](const auto &info) { return CaseName(info.param.from, "to", info.param.to); });
-// and with TableNames over a named table where two may:
+// and with TableNames over a named table where two may, as where one number is typed in the
+// digits of two scripts (Typed writes every script's digits as ASCII ones):
 //     INSTANTIATE_TEST_SUITE_P(Texts, Suite, ::testing::ValuesIn(kCases),
 //                              TableNames(kCases, [](const Case &c) { return CaseName(c.locale, Typed(c.text)); }));
 // GoogleTest stops at the start on a name given twice. The case type's PrintTo shows the case
@@ -173,7 +174,12 @@ template <class... Parts>
 std::string CaseName(const Parts &...parts)
 {
     std::string name;
-    ((name += (name.empty() ? "" : "_") + NamePart(parts)), ...);
+    const auto add = [&name](const std::string &part) {
+        if (!name.empty())
+            name += '_';
+        name += part;
+    };
+    (add(NamePart(parts)), ...);
     return name;
 }
 

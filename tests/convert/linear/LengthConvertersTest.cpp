@@ -60,8 +60,15 @@ ConverterButton ButtonOf(const QString &from)
 {
     if (const auto button = LengthButtonOf(from))
         return *button;
-    ADD_FAILURE() << "no length converter serves " << from.toStdString();
+    ADD_FAILURE() << "no length converter serves " << from.toStdString()
+                  << ": it has no row in UnitRouting(), or its row names no button";
     return ConverterButton::Command13;
+}
+
+// The pair that the from-unit's own converter runs; none where that converter has no such pair.
+const PairConversion *OwnPair(const QString &from, const QString &to)
+{
+    return FindPair(ConverterFor(ButtonOf(from)), from, to);
 }
 
 // --- The table of lengths ---------------------------------------------------------------
@@ -205,15 +212,18 @@ TEST(LengthConverters, ConvertEveryPairThroughItsOwnButtonOnly)
 TEST(LengthConverters, AgreeWithTheirReverse)
 {
     for (const QString &a : LinearFrom()) {
-        const PairConversion *self = FindPair(ConverterFor(ButtonOf(a)), a, a);
-        ASSERT_NE(self, nullptr);
+        const PairConversion *self = OwnPair(a, a);
+        ASSERT_NE(self, nullptr) << "no converter turns " << a.toStdString() << " into itself";
         EXPECT_EQ(self->factor, 1.0) << a.toStdString();
         EXPECT_EQ(Click(ConverterFor(ButtonOf(a)), {"1", a, a}).text3, QStringLiteral("1.00000000"))
             << a.toStdString();
         for (const QString &b : LinearFrom()) {
-            const double there = FindPair(ConverterFor(ButtonOf(a)), a, b)->factor;
-            const double back = FindPair(ConverterFor(ButtonOf(b)), b, a)->factor;
-            EXPECT_NEAR(there * back, 1.0, 1e-13) << a.toStdString() << " and " << b.toStdString();
+            const PairConversion *there = OwnPair(a, b);
+            const PairConversion *back = OwnPair(b, a);
+            ASSERT_NE(there, nullptr) << "no converter turns " << a.toStdString() << " into " << b.toStdString();
+            ASSERT_NE(back, nullptr) << "no converter turns " << b.toStdString() << " into " << a.toStdString();
+            EXPECT_NEAR(there->factor * back->factor, 1.0, 1e-13)
+                << a.toStdString() << " and " << b.toStdString();
         }
     }
 }
@@ -232,7 +242,7 @@ class LengthFactorTest : public ::testing::TestWithParam<FactorCase> {};
 TEST_P(LengthFactorTest, IsTheFifteenDigitQuotientOfTheTwoValues)
 {
     const FactorCase c = GetParam();
-    const PairConversion *pair = FindPair(ConverterFor(ButtonOf(c.from)), c.from, c.to);
+    const PairConversion *pair = OwnPair(c.from, c.to);
     ASSERT_NE(pair, nullptr);
     EXPECT_EQ(pair->factor, c.factor) << NumberText(pair->factor).toStdString();
 }
