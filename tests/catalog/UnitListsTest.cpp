@@ -66,7 +66,7 @@ const ListCase kLists[] = {
     ListCase{"", {}, {}}};
 
 INSTANTIATE_TEST_SUITE_P(EveryType, UnitLists, ::testing::ValuesIn(kLists),
-                         TableNames(kLists, [](const ListCase &c) { return CaseName(Typed(c.type)); }));
+                         [](const auto &info) { return CaseName(Typed(info.param.type)); });
 
 TEST(UnitListSizes, MatchTheCountsTheListsPromise)
 {

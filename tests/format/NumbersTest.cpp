@@ -41,7 +41,7 @@ const LeadingCase kLeading[] = {
     LeadingCase{"1.7976931348623157E308", DBL_MAX}, LeadingCase{"0.001E311", 1e308}};
 
 INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::ValuesIn(kLeading),
-                         TableNames(kLeading, [](const LeadingCase &c) { return CaseName(Typed(c.text)); }));
+                         [](const auto &info) { return CaseName(Typed(info.param.text)); });
 
 // Beyond the range of a double by the digits before the point or by the exponent, however
 // many digits that exponent has.
@@ -237,7 +237,7 @@ const PriceCase kPrices[] = {
     {"zh_CN", "\u00a5350.00", 350}, {"ja_JP", "\uff11\uff0c\uff10\uff10\uff10", 1000}, {"en_US", "3'50", NoNumber},
     // Digits of any script as their values, the minus sign U+2212 as "-".
     {"hi_IN", "\u0969\u096b\u0966", 350}, {"hi_IN", "\u20b9\u0969\u096b\u0966.\u0966\u0966", 350},
-    {"en_US", "\u0663\u0665\u0660", 350}, {"de_DE", "\u0969\u096b\u0966,\u0966\u0966 \u20ac", 350},
+    {"en_US", "\u0663\u0665\u0660", 350}, {"de_DE", "\u0969\u096b\u0966,\u096b\u0966 \u20ac", 350.5},
     {"en_US", "\u22125", -5}, {"en_US", "\u2212$5.00", -5}, {"de_DE", "\u22125,00 \u20ac", -5},
     // The symbol or the code once, before or after the number, a blank between or not.
     {"de_CH", "CHF 350", 350}, {"de_CH", "CHF350", 350}, {"de_CH", "350 CHF", 350}, {"de_DE", "EUR 350", 350},
@@ -275,7 +275,7 @@ const PriceCase kPrices[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Regions, TypedPrice, ::testing::ValuesIn(kPrices),
-                         TableNames(kPrices, [](const PriceCase &c) { return CaseName(c.locale, Typed(c.text)); }));
+                         [](const auto &info) { return CaseName(info.param.locale, Typed(info.param.text)); });
 
 // A number too large for a double is still a number: the callers call it too large.
 TEST(LocaleNumber, ReadsANumberBeyondTheRangeOfADoubleAsAnInfinity)

@@ -4,24 +4,18 @@
 // GoogleTest takes letters, digits and '_' only, and each name once in an instantiation.
 //
 // A suite names its cases with CaseName, whose parts are names (units, controls, locales:
-// NamePart), typed texts where every character counts (Typed) or numbers; through a lambda
-// where no two cases give the same name:
+// NamePart), typed texts where every character counts (Typed) or numbers, through a lambda:
 //     INSTANTIATE_TEST_SUITE_P(Pairs, Suite, ::testing::Values(...),
 //                              [](const auto &info) { return CaseName(info.param.from, "to", info.param.to); });
-// and with TableNames over a named table where two may, as where one number is typed in the
-// digits of two scripts (Typed writes every script's digits as ASCII ones):
-//     INSTANTIATE_TEST_SUITE_P(Texts, Suite, ::testing::ValuesIn(kCases),
-//                              TableNames(kCases, [](const Case &c) { return CaseName(c.locale, Typed(c.text)); }));
-// GoogleTest stops at the start on a name given twice. The case type's PrintTo shows the case
-// in full, in failures and in --gtest_list_tests.
+// GoogleTest stops at the start on a name given twice, as where one number is typed in the
+// digits of two scripts (Typed writes every script's digits as ASCII ones): such a case says
+// in a part of its name how it was typed. The case type's PrintTo shows the case in full, in
+// failures and in --gtest_list_tests.
 #include <cmath>
-#include <cstddef>
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <vector>
 
 #include <QString>
 
@@ -181,28 +175,4 @@ std::string CaseName(const Parts &...parts)
     };
     (add(NamePart(parts)), ...);
     return name;
-}
-
-// The name at `index` made unique among the names before it: a name an earlier case already
-// has gets "__2", "__3"... after it, which no CaseName ends in, and which depend on the
-// table's order alone.
-inline std::string UniqueName(const std::vector<std::string> &names, std::size_t index)
-{
-    int seen = 0;
-    for (std::size_t i = 0; i < index; ++i)
-        seen += names[i] == names[index];
-    return seen ? names[index] + "__" + std::to_string(seen + 1) : names[index];
-}
-
-// A name generator for INSTANTIATE_TEST_SUITE_P over ::testing::ValuesIn(table): each case
-// named by name(case), made unique within the table by UniqueName.
-template <class Table, class Name>
-auto TableNames(const Table &table, Name name)
-{
-    return [&table, name](const auto &info) {
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i <= info.index; ++i)
-            names.push_back(name(std::begin(table)[i]));
-        return UniqueName(names, info.index);
-    };
 }
