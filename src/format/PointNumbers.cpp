@@ -1,4 +1,5 @@
 #include "format/Numbers.h"
+#include "format/TypedText.h"
 
 // The conversions that always use "." as the decimal point, whatever the user's settings.
 
@@ -60,40 +61,46 @@ FifteenDigits DigitsOf(double value)
     return {e.left(1) + e.mid(2, 14), e.mid(e.indexOf(u'e') + 1).toInt()};
 }
 
-double LeadingNumber(const QString &text)
+qsizetype LeadingNumberEnd(const QString &text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    QByteArray number;
+    const qsizetype start = i;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        number += char(text[i++].unicode());
-    bool digits = false;
-    while (i < n && IsDigit(text[i])) {
-        number += char(text[i++].unicode());
-        digits = true;
-    }
-    if (i < n && text[i] == u'.') {
-        number += '.';
         ++i;
-        while (i < n && IsDigit(text[i])) {
-            number += char(text[i++].unicode());
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0.0;
-    // strtod takes the exponent only where digits follow its letter and sign.
+    qsizetype digits = 0;
+    for (; i < n && IsDigit(text[i]); ++i)
+        ++digits;
+    if (i < n && text[i] == u'.')
+        for (++i; i < n && IsDigit(text[i]); ++i)
+            ++digits;
+    if (digits == 0)
+        return start;
+    // The exponent counts only where digits follow its letter and sign.
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
         qsizetype j = i + 1;
-        number += 'e';
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            number += char(text[j++].unicode());
+            ++j;
+        const qsizetype first = j;
         while (j < n && IsDigit(text[j]))
-            number += char(text[j++].unicode());
+            ++j;
+        if (j > first)
+            i = j;
     }
-    return PointDouble(number);
+    return i;
+}
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && (text[start] == u' ' || text[start] == u'\t'))
+        ++start;
+    const qsizetype end = LeadingNumberEnd(text);
+    if (end == start)
+        return 0.0;
+    return PointDouble(text.mid(start, end - start).toLatin1());
 }
 
 QString NumberText(double value)

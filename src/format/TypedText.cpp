@@ -151,28 +151,14 @@ qsizetype HeadEnd(const QString &t, const NumberMarks &marks)
 
 bool Mistyped(const QString &t, const NumberMarks &marks)
 {
-    // The extent of the leading-number rule's number: sign, digits, one ".", an exponent.
-    qsizetype i = 0;
-    while (i < t.size() && (t[i] == u' ' || t[i] == u'\t'))
-        ++i;
-    if (i < t.size() && IsSign(t[i]))
-        ++i;
-    const qsizetype first = i;
-    i = DigitsFrom(t, i);
-    qsizetype digits = i - first;
-    if (i < t.size() && t[i] == u'.') {
-        const qsizetype end = DigitsFrom(t, i + 1);
-        digits += end - (i + 1);
-        if (digits > 0)
-            i = end;
-    }
-    if (digits == 0)
+    qsizetype start = 0;
+    while (start < t.size() && (t[start] == u' ' || t[start] == u'\t'))
+        ++start;
+    const qsizetype end = LeadingNumberEnd(t);
+    if (end == start)
         return false;
-    if (i < t.size() && (t[i] == u'e' || t[i] == u'E'))
-        if (const qsizetype end = ExponentDigitsEnd(t, i + 1); end > i + 1)
-            i = end;
-    qsizetype j = i;
+    qsizetype j = end;
     while (const qsizetype separator = marks.SeparatorAt(t, j))
         j += separator;
-    return j > i && j < t.size() && IsDigit(t[j]);
+    return j > end && j < t.size() && IsDigit(t[j]);
 }
