@@ -61,13 +61,13 @@ FifteenDigits DigitsOf(double value)
     return {e.left(1) + e.mid(2, 14), e.mid(e.indexOf(u'e') + 1).toInt()};
 }
 
-qsizetype LeadingNumberEnd(const QString &text)
+LeadingSpan LeadingNumberSpan(const QString &text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    const qsizetype start = i;
+    const qsizetype begin = i;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     qsizetype digits = 0;
@@ -77,7 +77,7 @@ qsizetype LeadingNumberEnd(const QString &text)
         for (++i; i < n && IsDigit(text[i]); ++i)
             ++digits;
     if (digits == 0)
-        return start;
+        return {begin, begin};
     // The exponent counts only where digits follow its letter and sign.
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
         qsizetype j = i + 1;
@@ -89,18 +89,15 @@ qsizetype LeadingNumberEnd(const QString &text)
         if (j > first)
             i = j;
     }
-    return i;
+    return {begin, i};
 }
 
 double LeadingNumber(const QString &text)
 {
-    qsizetype start = 0;
-    while (start < text.size() && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    const qsizetype end = LeadingNumberEnd(text);
-    if (end == start)
+    const auto [begin, end] = LeadingNumberSpan(text);
+    if (end == begin)
         return 0.0;
-    return PointDouble(text.mid(start, end - start).toLatin1());
+    return PointDouble(text.mid(begin, end - begin).toLatin1());
 }
 
 QString NumberText(double value)

@@ -58,43 +58,26 @@ QString PlainForm(const QString &text)
     return t;
 }
 
-// A scan rather than a pattern, so that no length of text is too long for it.
+// A scan rather than a pattern, so that no length of text is too long for it: the groups
+// checked, then the rest is the leading-number rule's number and nothing else.
 std::optional<double> ProgramNumber(const QString &plain)
 {
     const QString t = plain.trimmed();
-    const qsizetype n = t.size();
-    qsizetype i = 0;
-    if (i < n && IsSign(t[i]))
-        ++i;
-    const qsizetype first = i;
-    i = DigitsFrom(t, i);
-    const qsizetype integer = i - first;
-    if (i < n && t[i] == u',') {
-        if (integer == 0 || integer > 3 || t[first] == u'0')
+    const qsizetype first = !t.isEmpty() && IsSign(t[0]) ? 1 : 0;
+    qsizetype i = DigitsFrom(t, first);
+    if (i < t.size() && t[i] == u',') {
+        if (i == first || i - first > 3 || t[first] == u'0')
             return std::nullopt;
-        while (i < n && t[i] == u',') {
+        while (i < t.size() && t[i] == u',') {
             if (DigitsFrom(t, i + 1) != i + 4)
                 return std::nullopt;
             i += 4;
         }
     }
-    qsizetype fraction = 0;
-    if (i < n && t[i] == u'.') {
-        const qsizetype end = DigitsFrom(t, i + 1);
-        fraction = end - (i + 1);
-        i = end;
-    }
-    if (integer + fraction == 0)
+    const QString ungrouped = t.left(i).remove(u',') + t.mid(i);
+    if (const LeadingSpan span = LeadingNumberSpan(ungrouped); span.end == span.begin || span.end != ungrouped.size())
         return std::nullopt;
-    if (i < n && (t[i] == u'e' || t[i] == u'E')) {
-        const qsizetype end = ExponentDigitsEnd(t, i + 1);
-        if (end == i + 1)
-            return std::nullopt;
-        i = end;
-    }
-    if (i != n)
-        return std::nullopt;
-    return LeadingNumber(QString(t).remove(u','));
+    return LeadingNumber(ungrouped);
 }
 
 NumberMarks NumberMarks::Of(const QLocale &locale)
@@ -151,14 +134,11 @@ qsizetype HeadEnd(const QString &t, const NumberMarks &marks)
 
 bool Mistyped(const QString &t, const NumberMarks &marks)
 {
-    qsizetype start = 0;
-    while (start < t.size() && (t[start] == u' ' || t[start] == u'\t'))
-        ++start;
-    const qsizetype end = LeadingNumberEnd(t);
-    if (end == start)
+    const LeadingSpan span = LeadingNumberSpan(t);
+    if (span.end == span.begin)
         return false;
-    qsizetype j = end;
+    qsizetype j = span.end;
     while (const qsizetype separator = marks.SeparatorAt(t, j))
         j += separator;
-    return j > end && j < t.size() && IsDigit(t[j]);
+    return j > span.end && j < t.size() && IsDigit(t[j]);
 }

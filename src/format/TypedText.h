@@ -37,10 +37,15 @@ struct NumberMarks
 // ("2,000 cubits" ends after "2,000 ", "12abc" after "12", "abc" at once).
 qsizetype HeadEnd(const QString &plain, const NumberMarks &marks);
 
-// Where the number that the leading-number rule reads at the start of the text ends: after
-// its blanks, sign, digits, one "." and an exponent with digits; where it starts when it has
-// no digit (PointNumbers.cpp).
-qsizetype LeadingNumberEnd(const QString &text);
+// Where the number that the leading-number rule reads at the start of the text stands: after
+// the blanks, its sign, digits, one "." and an exponent with digits; it ends where it begins
+// when it has no digit (PointNumbers.cpp).
+struct LeadingSpan
+{
+    qsizetype begin;
+    qsizetype end;
+};
+LeadingSpan LeadingNumberSpan(const QString &text);
 
 // The number that the leading-number rule reads at the start of the text goes on, directly,
 // with a run of separators and then a digit: "1,,000", "1, 000", "3 50", "1,.5".

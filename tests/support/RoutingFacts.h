@@ -20,23 +20,15 @@ namespace catalog {
 // A button in GoogleTest's messages by its design name.
 inline void PrintTo(ConverterButton button, std::ostream *os) { *os << ButtonName(button); }
 
-// A measurement type in GoogleTest's messages by its key.
+// A measurement type in GoogleTest's messages by the name the type list offers.
 inline void PrintTo(MeasurementType type, std::ostream *os)
 {
-    switch (type) {
-    case MeasurementType::Linear: *os << "Linear"; return;
-    case MeasurementType::WeightsOT: *os << "WeightsOT"; return;
-    case MeasurementType::WeightsNT: *os << "WeightsNT"; return;
-    case MeasurementType::LiquidOT: *os << "LiquidOT"; return;
-    case MeasurementType::DryOT: *os << "DryOT"; return;
-    case MeasurementType::DryAndLiquidNT: *os << "DryAndLiquidNT"; return;
-    case MeasurementType::RomanCapacity: *os << "RomanCapacity"; return;
-    case MeasurementType::MoneyOT: *os << "MoneyOT"; return;
-    case MeasurementType::MoneyNT: *os << "MoneyNT"; return;
-    case MeasurementType::Time: *os << "Time"; return;
-    case MeasurementType::Area: *os << "Area"; return;
-    }
-    *os << "MeasurementType " << int(type);
+    const QStringList names = MeasurementTypeNames();
+    const qsizetype at = qsizetype(type);
+    if (at >= 0 && at < names.size())
+        *os << names[at].toStdString();
+    else
+        *os << "MeasurementType " << at;
 }
 } // namespace catalog
 
