@@ -61,7 +61,7 @@ QString ResultSentence(const QString &amount, const QString &fromUnit, const QSt
     return amount + gap + fromUnit + gap + u'=' + gap + result + gap + toUnit;
 }
 
-bool AmountMissing(const QString &amount) { return amount.isEmpty(); }
+bool AmountMissing(const QString &amount) { return LooksEmpty(amount); }
 
 ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &in)
 {

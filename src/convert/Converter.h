@@ -87,7 +87,7 @@ struct ClickOutcome
     std::optional<QString> text3;    // the formatted result of the last matching pair
     std::optional<QString> sentence; // its ResultSentence
     bool tooLarge = false;           // a matching pair's product has no finite 15-digit text
-    bool amountMissing = false;      // the amount box is exactly empty
+    bool amountMissing = false;      // the amount box is empty, or looks it
     bool amountUnreadable = false;   // says two numbers or is a number mistyped: nothing converted
 };
 
@@ -95,7 +95,8 @@ struct ClickOutcome
 QString ResultSentence(const QString &amount, const QString &fromUnit, const QString &result,
                        const QString &toUnit);
 
-// True when the amount text is exactly empty (a blank is an amount).
+// True when the amount text is empty, or holds nothing but invisible format characters, which
+// a paste may bring (a blank is an amount).
 bool AmountMissing(const QString &amount);
 
 ClickOutcome Click(const ConverterGroup &group, const ConverterInputs &inputs);

@@ -6,38 +6,121 @@
 
 #include <QLocale>
 
+#include "format/LocaleFacts.h"
+#include "format/LocaleNumbers.h"
+#include "format/PointNumbers.h"
 #include "format/TypedText.h"
 
 namespace {
 
-// What a number standing alone says: one number, or more than one.
-struct Alone
+// What may stand between the digits of a number as someone meant it: the program's "." and
+// ",", a blank, "'", the Arabic decimal and thousands separators, and the user's own decimal
+// point and group separator; and the user's own exponent sign beside "E". All in their plain
+// forms.
+struct NumberMarks
 {
-    bool refused;
+    static NumberMarks Of(const QLocale &locale)
+    {
+        return {PlainForm(locale.decimalPoint()), PlainForm(locale.groupSeparator()), ExponentSignOf(locale)};
+    }
+
+    // The length of the separator that starts at i, or 0.
+    qsizetype SeparatorAt(const QString &t, qsizetype i) const
+    {
+        if (i >= t.size())
+            return 0;
+        for (const QString &own : {decimalPoint, groupSeparator})
+            if (!own.isEmpty() && QStringView(t).sliced(i).startsWith(own))
+                return own.size();
+        const QChar c = t[i];
+        return c.isSpace() || c == u',' || c == u'.' || c == u'\'' || c == u'\u066b' || c == u'\u066c' ? 1 : 0;
+    }
+
+    // An exponent may follow a digit, a "." or the user's own decimal point.
+    bool ExponentMayFollow(const QString &t, qsizetype i) const
+    {
+        return i > 0
+            && (IsLatinDigit(t[i - 1]) || t[i - 1] == u'.'
+                || (!decimalPoint.isEmpty() && QStringView(t).first(i).endsWith(decimalPoint)));
+    }
+
+    QString decimalPoint;
+    QString groupSeparator;
+    QString exponentSign; // empty where the locale's is "E"
+};
+
+// Where the number at the head of the trimmed plain text ends: its sign, then digits,
+// separators and an exponent, up to the first character that cannot go on a number
+// ("2,000 cubits" ends after "2,000 ", "12abc" after "12", "abc" at once).
+qsizetype HeadEnd(const QString &t, const NumberMarks &marks)
+{
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    while (i < t.size()) {
+        if (IsLatinDigit(t[i])) {
+            ++i;
+            continue;
+        }
+        if (const qsizetype sign = ExponentSignAt(t, i, marks.exponentSign); sign > 0 && marks.ExponentMayFollow(t, i))
+            if (const qsizetype end = ExponentDigitsEnd(t, i + sign); end > i + sign) {
+                i = end;
+                continue;
+            }
+        if (const qsizetype separator = marks.SeparatorAt(t, i)) {
+            i += separator;
+            continue;
+        }
+        break;
+    }
+    return i;
+}
+
+// Whether words begin at i: a letter comes before the next digit, of any script, or the next
+// of Unicode's other number characters ("½", "²"). Where the text ends first, it has none.
+bool WordsBeginAt(const QString &t, qsizetype i)
+{
+    for (; i < t.size(); ++i) {
+        const bool pair = t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate();
+        const char32_t u = pair ? QChar::surrogateToUcs4(t[i], t[i + 1]) : char32_t(t[i].unicode());
+        i += pair ? 1 : 0;
+        if (QChar::isLetter(u))
+            return true;
+        if (QChar::isDigit(u) || QChar::category(u) == QChar::Number_Letter
+            || QChar::category(u) == QChar::Number_Other)
+            return false;
+    }
+    return true;
+}
+
+// What a number standing alone says: one number, or two that it may mean.
+struct NumberSaid
+{
+    bool twoNumbers;
     double value = 0;
 };
 
 // A trimmed plain text by the user's reading and the program's; none where neither reads it.
-std::optional<Alone> ReadAlone(const QString &t)
+std::optional<NumberSaid> ReadAlone(const QString &t)
 {
     // A point at the end hides no second reading: "1,000." says what "1,000" says.
-    if (t.size() > 1 && t.endsWith(u'.') && t[t.size() - 2].isDigit())
-        if (const auto before = ReadAlone(t.chopped(1)); before && before->refused)
+    if (t.size() > 1 && t.endsWith(u'.') && IsLatinDigit(t[t.size() - 2]))
+        if (const auto before = ReadAlone(t.chopped(1)); before && before->twoNumbers)
             return before;
     const UsersReading users = ReadAsTheUserWrites(t);
     if (users.twoWays)
-        return Alone{true};
+        return NumberSaid{true};
     const std::optional<double> own = ProgramNumber(t);
     if (users.value && own)
-        return *users.value == *own ? Alone{false, *own} : Alone{true};
+        return *users.value == *own ? NumberSaid{false, *own} : NumberSaid{true};
     if (users.value || own)
-        return Alone{false, users.value ? *users.value : *own};
+        return NumberSaid{false, users.value ? *users.value : *own};
     return std::nullopt;
 }
 
-Amount From(const Alone &alone, Amount::Reading reading)
+Amount AmountOf(const NumberSaid &said, Amount::Reading reading)
 {
-    return alone.refused ? Amount{Amount::Reading::Refused} : Amount{reading, alone.value};
+    return said.twoNumbers ? Amount{Amount::Reading::Refused} : Amount{reading, said.value};
 }
 
 } // namespace
@@ -47,13 +130,14 @@ Amount AmountNumber(const QString &text)
     using enum Amount::Reading;
     const QString t = PlainForm(text).trimmed();
     if (const auto whole = ReadAlone(t))
-        return From(*whole, Whole);
-    const NumberMarks marks = NumberMarks::Of(QLocale());
-    const QString head = t.left(HeadEnd(t, marks)).trimmed();
+        return AmountOf(*whole, Whole);
+    const qsizetype headEnd = HeadEnd(t, NumberMarks::Of(QLocale()));
+    const QString head = t.left(headEnd).trimmed();
     if (head.size() < t.size())
         if (const auto alone = ReadAlone(head))
-            return From(*alone, Leading);
-    if (Mistyped(head, marks))
+            return WordsBeginAt(t, headEnd) ? AmountOf(*alone, Leading) : Amount{Refused};
+    // The leading-number rule's number lies within the head.
+    if (!WordsBeginAt(t, LeadingNumberSpan(t).end))
         return {Refused};
-    return {Leading, LeadingNumber(head)};
+    return {Leading, LeadingNumber(t)};
 }

@@ -52,10 +52,6 @@ struct LocaleDigits
     }
 };
 
-// The marks right-to-left locales write around a minus and in their symbols and exponent
-// signs; they carry no meaning for a value.
-inline bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
-
 // The locale's group sizes, as Qt writes them: the digits of the last group before the point,
 // of each group before it, and those a leading group needs before the number is grouped at
 // all. The first two are 0 where the locale groups none.

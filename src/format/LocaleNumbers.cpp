@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include "format/LocaleNumbers.h"
+#include "format/PointNumbers.h"
 #include "format/QtCorrections.h"
 #include "format/TypedText.h"
 
@@ -194,10 +196,9 @@ bool Ambiguous(const Conventions &c, const QString &t)
 // mantissa, from its first digit to its exponent sign or its end.
 QList<std::pair<qsizetype, qsizetype>> Separators(const Conventions &c, const QString &t, qsizetype first)
 {
-    qsizetype end = t.size();
-    for (const QString &sign : {QStringLiteral("e"), QStringLiteral("E"), c.exponentSign})
-        if (const qsizetype at = sign.isEmpty() ? -1 : t.indexOf(sign, first); at >= 0)
-            end = std::min(end, at);
+    qsizetype end = first;
+    while (end < t.size() && !ExponentSignAt(t, end, c.exponentSign))
+        ++end;
     QList<std::pair<qsizetype, qsizetype>> runs;
     for (qsizetype i = first; i < end;) {
         if (const qsizetype w = c.digits.At(t, i)) {
@@ -238,16 +239,24 @@ std::optional<double> ZeroLedNumber(const Conventions &c, const QString &t, qsiz
     return ProgramNumber(t);
 }
 
-// A number as the locale writes it, or failing that as the program writes it, where its writer
-// cannot have meant anything else; twoWays says where they may have ("1.500" under French
-// settings). Qt checks the places of the group separators; a typed blank or apostrophe counts
-// as the locale's own separator where that is a blank or apostrophe of some kind, and nowhere
-// else.
+// The Arabic decimal and thousands separators mean one thing each, whoever types them.
+constexpr QChar ArabicDecimalSeparator = u'\u066b', ArabicThousandsSeparator = u'\u066c';
+
+// A number as the locale writes it, or failing that in the program's home convention, where
+// its writer cannot have meant anything else; twoWays says where they may have ("1.500" under
+// French settings). Qt checks the places of the group separators; a typed blank or apostrophe
+// counts as the locale's own separator where that is a blank or apostrophe of some kind, and
+// nowhere else. Under settings that are not theirs, the Arabic separators stand for the
+// locale's own ("١٢٫٥" is 12.5 under U.S. settings).
 std::optional<double> PlainNumber(const Conventions &c, QString t, bool *twoWays = nullptr)
 {
-    for (const QString &own : {c.locale.groupSeparator(), c.locale.decimalPoint()})
+    const QString group = c.locale.groupSeparator(), point = c.locale.decimalPoint();
+    for (const QString &own : {group, point})
         if (const QString typed = PlainForm(own); !typed.isEmpty() && typed != own)
             t.replace(typed, own);
+    for (const auto &[arabic, own] : {std::pair{ArabicDecimalSeparator, point}, std::pair{ArabicThousandsSeparator, group}})
+        if (arabic != group && arabic != point)
+            t.replace(arabic, own);
     if (const qsizetype first = c.digits.First(t); c.digits.IsZero(t, first))
         return ZeroLedNumber(c, t, first);
     if (const auto value = c.corrections.Read(t))
@@ -330,7 +339,14 @@ UsersReading ReadAsTheUserWrites(const QString &t)
     return {};
 }
 
-std::optional<double> LocaleNumber(const QString &text) { return ReadAsTheUserWrites(Unmarked(text)).value; }
+std::optional<double> LocaleNumber(const QString &text)
+{
+    // A point at the end says nothing more: "1,000." is what "1,000" is, not the program's 1000.
+    QString t = Unmarked(text);
+    if (t.size() > 1 && t.endsWith(u'.') && IsLatinDigit(t[t.size() - 2]))
+        t.chop(1);
+    return ReadAsTheUserWrites(t).value;
+}
 
 QString CurrencyText(double value)
 {

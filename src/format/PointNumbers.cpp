@@ -1,5 +1,5 @@
 #include "format/Numbers.h"
-#include "format/TypedText.h"
+#include "format/PointNumbers.h"
 
 // The conversions that always use "." as the decimal point, whatever the user's settings.
 
@@ -10,8 +10,6 @@
 #include <string_view>
 
 namespace {
-
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The decimal exponent of the first significant digit of an unsigned "." number such as
 // "0012.5e+3" (4 here), 0 for a zero. The exponent's own digits saturate, so that
@@ -61,6 +59,22 @@ FifteenDigits DigitsOf(double value)
     return {e.left(1) + e.mid(2, 14), e.mid(e.indexOf(u'e') + 1).toInt()};
 }
 
+qsizetype LatinDigitsEnd(const QString &text, qsizetype i)
+{
+    while (i < text.size() && IsLatinDigit(text[i]))
+        ++i;
+    return i;
+}
+
+qsizetype ExponentDigitsEnd(const QString &text, qsizetype i)
+{
+    qsizetype j = i;
+    if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
+        ++j;
+    const qsizetype end = LatinDigitsEnd(text, j);
+    return end > j ? end : i;
+}
+
 LeadingSpan LeadingNumberSpan(const QString &text)
 {
     qsizetype i = 0;
@@ -70,25 +84,20 @@ LeadingSpan LeadingNumberSpan(const QString &text)
     const qsizetype begin = i;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
-    qsizetype digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i)
-        ++digits;
-    if (i < n && text[i] == u'.')
-        for (++i; i < n && IsDigit(text[i]); ++i)
-            ++digits;
+    const qsizetype integer = LatinDigitsEnd(text, i);
+    qsizetype digits = integer - i;
+    i = integer;
+    if (i < n && text[i] == u'.') {
+        const qsizetype decimals = LatinDigitsEnd(text, i + 1);
+        digits += decimals - i - 1;
+        i = decimals;
+    }
     if (digits == 0)
         return {begin, begin};
     // The exponent counts only where digits follow its letter and sign.
-    if (i < n && (text[i] == u'E' || text[i] == u'e')) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            ++j;
-        const qsizetype first = j;
-        while (j < n && IsDigit(text[j]))
-            ++j;
-        if (j > first)
-            i = j;
-    }
+    if (i < n && (text[i] == u'E' || text[i] == u'e'))
+        if (const qsizetype end = ExponentDigitsEnd(text, i + 1); end > i + 1)
+            i = end;
     return {begin, i};
 }
 

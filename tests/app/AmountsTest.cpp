@@ -72,7 +72,24 @@ INSTANTIATE_TEST_SUITE_P(Regions, TypedAmount, ::testing::Values(
     AmountCase{"Mistyped_en_US", "en_US", unit::Finger, unit::Inches, "1,,000", std::nullopt},
     AmountCase{"Decimal_comma_en_US", "en_US", unit::Finger, unit::Inches, "2,5", std::nullopt},
     AmountCase{"Group_after_a_leading_zero_en_US", "en_US", unit::Span, unit::Feet, "0,750", std::nullopt},
-    AmountCase{"Number_then_words_de_DE", "de_DE", unit::Finger, unit::Inches, "2 Finger", "1.50"}),
+    AmountCase{"Number_then_words_de_DE", "de_DE", unit::Finger, unit::Inches, "2 Finger", "1.50"},
+    // A number is cut only where words begin: a fraction, a range or another script's point is
+    // no number cut short.
+    AmountCase{"Fraction_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "1/2", std::nullopt},
+    AmountCase{"Range_then_words_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "10-12 cubits", std::nullopt},
+    AmountCase{"Full_width_point_ja_JP", "ja_JP", unit::CubitHebrewOT, unit::Feet, "\uff11\u3002\uff15", std::nullopt},
+    AmountCase{"Sign_apart_from_its_digit_en_US", "en_US", unit::Finger, unit::Inches, "- 4", std::nullopt},
+    AmountCase{"Arabic_decimal_separator_en_US", "en_US", unit::Finger, unit::Inches, "\u0661\u0662\u066b\u0665", "9.375"},
+    AmountCase{"Exponent_after_the_decimal_comma_de_DE", "de_DE", unit::Finger, unit::Inches, "1,E3 Ellen",
+               "750.00000000"},
+    // Invisible characters from a paste change no number.
+    AmountCase{"Word_joiner_then_words_en_US", "en_US", unit::CubitHebrewOT, unit::Feet, "\u20602,000 cubits",
+               "3000.00000000"},
+    AmountCase{"Zero_width_space_en_US", "en_US", unit::Finger, unit::Inches, "2\u200b000", "1500.00000000"},
+    AmountCase{"Isolate_ar_EG", "ar_EG", unit::CubitHebrewOT, unit::Feet,
+               "\u2066\u0661\u0662\u2069 \u0630\u0631\u0627\u0639", "18.00000000"},
+    AmountCase{"Zero_width_space_in_two_numbers_de_DE", "de_DE", unit::CubitHebrewOT, unit::Feet, "2\u200b.000",
+               std::nullopt}),
     [](const auto &info) { return CaseName(info.param.what); });
 
 // Under German settings, pinned before the window exists so that start-up writes its prices so.
@@ -102,30 +119,37 @@ TEST_F(GermanWindow, TheButtonThatConvertsNothingRefusesAnAmountOfTwoNumbers)
     EXPECT_TRUE(AmountHasFocus());
 }
 
+// A box of invisible marks, as a paste may leave it, is an empty box: the zero converts, and
+// the user is asked for a number.
+TEST_F(WindowTest, AnAmountOfInvisibleMarksAloneIsAnEmptyAmount)
+{
+    Pick("Combo1", measure::Linear);
+    Pick("Combo2", unit::Finger);
+    Pick("Combo3", unit::Inches);
+    const QString marks = QStringLiteral("\u200e\u200b");
+    Line("Text1")->setText(marks);
+    ClickConvert();
+    EXPECT_EQ(Box("Text2")->text(), marks + QStringLiteral("  Finger  =  0.00000000  Inches"));
+    EXPECT_EQ(MessageTexts(), QStringList{catalog::EnterANumberMessage});
+    EXPECT_TRUE(AmountHasFocus());
+}
+
+// Every coin of the panel, the small coins of fixed value too, counts a grouped multiple as the
+// number it groups, and a multiple with invisible marks as the number without them.
 TEST_F(WindowTest, AGroupedNewTestamentMultipleCountsWholeForEveryCoin)
 {
     Pick("Combo1", measure::MoneyNT);
-    seams.messages.clear();
-    Type("txtAmountNT", QStringLiteral("1,000"));
-    QTest::mouseClick(Button("Command18"), Qt::LeftButton);
-    EXPECT_EQ(Box("txtNTMoney")->text(),
-              QStringLiteral("FARTHING = Approximately  $40.00\r\n"
-                             "MITE = Approximately  $15.00\r\n"
-                             "PENNY = Approximately  $50.00\r\n"
-                             "BEKA - Silver  =  $864.50\r\n"
-                             "DRACHMA - Silver =  $1,282.50\r\n"
-                             "DRACHMA - Gold =  $94,500.00\r\n"
-                             "DENAIRUS - Silver =  $47.50\r\n"
-                             "DENAIRUS - Gold =  $3,500.00\r\n"
-                             "GERAH - Silver =  $86.45\r\n"
-                             "GERAH - Gold =  $6,370.00\r\n"
-                             "MINA or POUND - Silver =  $86,450.00\r\n"
-                             "MINA or POUND - Gold =  $6,370,000.00\r\n"
-                             "SHEKEL - Silver =  $1,729.00\r\n"
-                             "SHEKEL - Gold =  $127,400.00\r\n"
-                             "TALENT - Silver =  $6,916,000.00\r\n"
-                             "TALENT - Gold =  $509,600,000.00"));
-    EXPECT_TRUE(seams.messages.isEmpty());
+    const auto summaryOf = [this](const QString &multiple) {
+        Enter("txtAmountNT", multiple);
+        seams.messages.clear();
+        QTest::mouseClick(Button("Command18"), Qt::LeftButton);
+        EXPECT_TRUE(seams.messages.isEmpty()) << multiple.toStdString();
+        return Box("txtNTMoney")->text();
+    };
+    const QString thousand = summaryOf(QStringLiteral("1000"));
+    ASSERT_NE(thousand, summaryOf(QStringLiteral("1")));
+    EXPECT_EQ(summaryOf(QStringLiteral("1,000")), thousand);
+    EXPECT_EQ(summaryOf(QStringLiteral("\u20601,000")), thousand);
 }
 
 // The metal coins take a multiple with words after it as the number alone; the small coins

@@ -300,7 +300,7 @@ TEST_P(RegionalGoldPrice, IsValuedAsTheRegionMeansIt)
     const char *gold = c.newTestament ? "txtGoldNT" : "txtGold";
     MultiLineBox *summary = Box(c.newTestament ? "txtNTMoney" : "txtOtMoney");
     ShowPanel(c.newTestament ? "Frame5" : "Frame4");
-    Type(gold, QString::fromUtf8(c.gold));
+    Enter(gold, QString::fromUtf8(c.gold));
     QTest::mouseClick(Button(c.newTestament ? "Command18" : "Command17"), Qt::LeftButton);
     if (c.talentOfGold) {
         EXPECT_TRUE(seams.messages.isEmpty());
@@ -331,7 +331,14 @@ INSTANTIATE_TEST_SUITE_P(Prices, RegionalGoldPrice, ::testing::Values(
     RegionalCase{"en_US", false, "0,750", nullptr},
     RegionalCase{"en_US", true, "0,750", nullptr},
     RegionalCase{"de_DE", false, "0.750", "TALENT - Gold =  453,60\u00a0\u20ac  U.S. Dollars"},
-    RegionalCase{"de_DE", true, "0.750", "TALENT - Gold =  1.092,00\u00a0\u20ac"}),
+    RegionalCase{"de_DE", true, "0.750", "TALENT - Gold =  1.092,00\u00a0\u20ac"},
+    // A point at the end says nothing more: the price is that of the text without it.
+    RegionalCase{"de_DE", false, "1,000.", "TALENT - Gold =  604,80\u00a0\u20ac  U.S. Dollars"},
+    RegionalCase{"fr_FR", true, "1,500.", "TALENT - Gold =  2\u202f184,00\u00a0\u20ac"},
+    RegionalCase{"de_CH", false, "1,500.", nullptr},
+    // Invisible characters that a paste brings are no part of the price.
+    RegionalCase{"en_US", false, "\u202a350\u202c", "TALENT - Gold =  $211,680.00  U.S. Dollars"},
+    RegionalCase{"en_US", true, "3\u200b50", "TALENT - Gold =  $509,600.00"}),
     [](const auto &info) {
         return CaseName(info.param.locale, info.param.newTestament ? "NT" : "OT", Typed(info.param.gold));
     });
@@ -358,7 +365,7 @@ TEST_P(MoneyPanelFailure, EmptiesTheSummaryTellsTheUserAndFocusesTheBox)
     QTest::mouseClick(Button(button), Qt::LeftButton);
     ASSERT_FALSE(summary->text().isEmpty());
 
-    Type(c.box, QString::fromUtf8(c.text));
+    Enter(c.box, QString::fromUtf8(c.text));
     Box("Text2")->setText(QStringLiteral("an old sentence"));
     QString summaryWhileShown = QStringLiteral("<no message>");
     seams.onMessage = [&](const MessageRequest &) { summaryWhileShown = summary->text(); };
@@ -390,6 +397,10 @@ INSTANTIATE_TEST_SUITE_P(Inputs, MoneyPanelFailure, ::testing::Values(
     FailureCase{"NT gold in letters", true, "txtGoldNT", "abc", false},
     FailureCase{"NT silver empty", true, "txtSilverNT", "", false},
     FailureCase{"NT multiple empty", true, "txtAmountNT", "", false},
+    FailureCase{"NT multiple of invisible marks alone", true, "txtAmountNT", "\u200e\u2060", false},
+    FailureCase{"OT gold of invisible marks alone", false, "txtGold", "\u200e", false},
+    FailureCase{"OT multiple a fraction", false, "txtamount", "1/2", false},
+    FailureCase{"NT multiple a range", true, "txtAmountNT", "2-3", false},
     FailureCase{"NT multiple in letters", true, "txtAmountNT", "two", false},
     FailureCase{"NT multiple with a group separator after a leading zero", true, "txtAmountNT", "0,750", false},
     FailureCase{"OT multiple with a decimal comma", false, "txtamount", "2,5", false},

@@ -185,7 +185,7 @@ protected:
     {
         const QLocale locale;
         static const QStringList words = {" cubits", " Ellen", "ft", "\u00a0\u0630\u0631\u0627\u0639"};
-        switch (Below(9)) {
+        switch (Below(10)) {
         case 0: return QString::number(v, 'f', int(Below(7)));
         case 1: return QString::number(v, 'e', int(Below(10))).toUpper();
         case 2: return QString::number(v, 'g', 1 + int(Below(17)));
@@ -194,6 +194,7 @@ protected:
         case 5: return locale.toString(v, 'g', 6);
         case 6: return u' ' + QString::number(v, 'g', 8) + QStringLiteral("  ");
         case 7: return locale.toString(v, 'g', 6) + OneOf(words);
+        case 8: return u'\u2066' + locale.toString(v, 'f', int(Below(5))) + u'\u2069'; // as pasted from a web page
         default: return QString::number(v, 'f', 2).replace(u'.', u',');
         }
     }
@@ -236,7 +237,9 @@ protected:
             "1\u00A0234,5", "  7  ", "99999999999999999", "1.7976931348623157E308",
             "1.7976931348623158E308", "1.797693134862316E308", "4.9E-324", "2.2250738585072014E-308",
             "1E15", "999999999999999", "999999999999999.5", "123456789012345678", "0.00005",
-            "0.000049999", "-0.00005", "12.34567", "1e-5", "9.99995", "-9.99995"};
+            "0.000049999", "-0.00005", "12.34567", "1e-5", "9.99995", "-9.99995", "1/2", "1 \u00bd",
+            "10-12 cubits", "1:30", "\uff11\u3002\uff15", "- 4", "$2,000 cubits", "\u200e", "\u200e\u2060",
+            "2\u200b000", "\u20602,000 cubits", "1\ufeff500", "2\u00ad,5 Ellen", "1\u066c000"};
         return OneOf(texts);
     }
 
@@ -498,12 +501,12 @@ protected:
             const Amount read = AmountNumber(amount);
             const double value = read.value;
             const bool refused = read.reading == Amount::Reading::Refused;
-            if (amount.isEmpty() && texts != QStringList{catalog::EnterANumberMessage})
+            if (LooksEmpty(amount) && texts != QStringList{catalog::EnterANumberMessage})
                 problems << QStringLiteral("no amount, yet the click said [%1]").arg(texts.join(" | "));
             if (refused && (texts != QStringList{catalog::EnterANumberMessage} || !Box("Text2")->text().isEmpty()))
                 problems << QStringLiteral("the amount %1 cannot be read, yet the click said [%2] and wrote %3")
                                 .arg(Shown(amount), texts.join(" | "), Shown(Box("Text2")->text()));
-            if (!amount.isEmpty() && !refused && !texts.isEmpty() && texts != QStringList{catalog::TooLargeMessage})
+            if (!LooksEmpty(amount) && !refused && !texts.isEmpty() && texts != QStringList{catalog::TooLargeMessage})
                 problems << QStringLiteral("the click said [%1]").arg(texts.join(" | "));
             // No unit is large enough to take an ordinary amount past the largest double.
             if (texts.contains(catalog::TooLargeMessage) && std::fabs(value) < 1e250)

@@ -158,6 +158,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "  Finger  =  0.00000000  Inches", true},
         ClickCase{"OneBlankIsAnAmount", " ", unit::Finger, unit::Inches,
                   "   Finger  =  0.00000000  Inches", false},
+        // A paste can bring marks that nothing shows: a box of them looks empty, and is.
+        ClickCase{"InvisibleMarksAloneAreAnEmptyAmount", QStringLiteral("\u200e\u200b"), unit::Finger, unit::Inches,
+                  QStringLiteral("\u200e\u200b  Finger  =  0.00000000  Inches"), true},
         ClickCase{"DecimalCommaIsNoAmountUnderHomeSettings", "1,5", unit::Finger, unit::Inches, std::nullopt,
                   false, true},
         ClickCase{"GroupedAmountReadsWhole", "2,000", unit::Finger, unit::Inches,
@@ -310,9 +313,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConverterFor, Command13ChecksOnlyTheAmount)
 {
-    for (const char *amount : {"", " ", "abc", "0"}) {
-        const ClickOutcome out = Click(ConverterFor(catalog::ConverterButton::Command13), {amount, unit::Finger, unit::Inches});
-        EXPECT_EQ(out.amountMissing, QString::fromLatin1(amount).isEmpty()) << amount;
+    for (const auto &[amount, missing] : {std::pair{"", true}, {" ", false}, {"abc", false}, {"0", false},
+                                          {"\u2066\u2069", true}}) {
+        const ClickOutcome out = Click(ConverterFor(catalog::ConverterButton::Command13),
+                                       {QString::fromUtf8(amount), unit::Finger, unit::Inches});
+        EXPECT_EQ(out.amountMissing, missing) << amount;
         EXPECT_FALSE(out.sentence || out.text3 || out.text5 || out.text6 || out.tooLarge);
     }
 }

@@ -25,7 +25,7 @@ class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase> {};
 TEST_P(LeadingNumberTest, ReadsTheLongestLeadingNumber)
 {
     const LeadingCase c = GetParam();
-    EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.expected) << '"' << c.text << '"';
+    EXPECT_DOUBLE_EQ(LeadingNumber(TypedUtf8(c.text)), c.expected) << '"' << c.text << '"';
 }
 
 const LeadingCase kLeading[] = {
@@ -147,7 +147,7 @@ TEST_P(TypedPrice, ReadsAsItsWriterMeantIt)
 {
     const PriceCase c = GetParam();
     LocaleGuard guard{QLocale(QString::fromLatin1(c.locale))};
-    const auto value = LocaleNumber(QString::fromUtf8(c.text));
+    const auto value = LocaleNumber(TypedUtf8(c.text));
     if (!c.expected) {
         EXPECT_FALSE(value.has_value()) << "reads as " << *value;
         return;
@@ -239,6 +239,14 @@ const PriceCase kPrices[] = {
     {"hi_IN", "\u0969\u096b\u0966", 350}, {"hi_IN", "\u20b9\u0969\u096b\u0966.\u0966\u0966", 350},
     {"en_US", "\u0663\u0665\u0660", 350}, {"de_DE", "\u0969\u096b\u0966,\u096b\u0966 \u20ac", 350.5},
     {"en_US", "\u22125", -5}, {"en_US", "\u2212$5.00", -5}, {"de_DE", "\u22125,00 \u20ac", -5},
+    // Invisible characters from a paste, dropped; the Arabic separators under settings not theirs.
+    {"he_IL", "\u202a350\u202c", 350}, {"en_US", "\u202a350\u202c", 350}, {"en_US", "3\u200b50", 350},
+    {"he_IL", "3\u200b50", 350}, {"en_US", "\ufeff$350.00", 350}, {"de_DE", "350\u00ad,00 \u20ac", 350},
+    {"en_US", "\u200e", NoNumber}, {"en_US", "\u0663\u0665\u0660\u066b\u0665", 350.5},
+    {"en_US", "$1\u066c000", 1000}, {"de_DE", "1\u066c000 \u20ac", 1000}, {"de_DE", "4\u066b75", 4.75},
+    // A point at the end reads as the text without it, not as the program's own number.
+    {"de_DE", "1,000.", 1}, {"fr_FR", "1,500.", 1.5}, {"de_CH", "1,500.", NoNumber}, {"en_US", "350.", 350},
+    {"de_DE", "350.", 350}, {"en_US", "$350.", 350},
     // The symbol or the code once, before or after the number, a blank between or not.
     {"de_CH", "CHF 350", 350}, {"de_CH", "CHF350", 350}, {"de_CH", "350 CHF", 350}, {"de_DE", "EUR 350", 350},
     {"it_IT", "\u20ac 350,00", 350}, {"it_IT", "\u20ac350,00", 350}, {"es_ES", "\u20ac 1.500", 1500},

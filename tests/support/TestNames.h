@@ -18,6 +18,7 @@
 #include <type_traits>
 
 #include <QString>
+#include <QStringDecoder>
 
 namespace test_names_detail {
 
@@ -79,9 +80,17 @@ inline std::string NamePart(const std::string &text) { return NamePart(std::stri
 // letters and digits as NamePart keeps them, one blank between two of them '_', and every
 // other character spelled ("dot", "comma", "blank", "nbsp", "minus", "dollar", "euro"...,
 // else "u" and its code): "1,234.5679" "1_comma_234_dot_5679", "$ 350.00" "dollar_blank_350_dot_00".
+// What a case types, from its UTF-8. QString::fromUtf8 drops a byte-order mark at the start,
+// which a paste into the program keeps.
+inline QString TypedUtf8(const char *utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
 struct Typed
 {
-    Typed(const char *utf8) : text(QString::fromUtf8(utf8)) {}
+    Typed(const char *utf8) : text(TypedUtf8(utf8)) {}
     Typed(const QString &text) : text(text) {}
     QString text;
 };

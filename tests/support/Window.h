@@ -1,5 +1,6 @@
 #pragma once
 // Drives the real main window headless, as a user would: by the controls' design names.
+#include <algorithm>
 #include <memory>
 
 #include <QApplication>
@@ -106,6 +107,17 @@ protected:
             line->selectAll();
             line->del();
             QTest::keyClicks(line, text);
+        }
+    }
+    // Typed where QTest can type every character (ASCII), else put in as a paste puts it: a
+    // paste is how invisible characters and other scripts' digits arrive.
+    void Enter(const char *name, const QString &text)
+    {
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            Type(name, text);
+        } else if (auto *line = qobject_cast<QLineEdit *>(Control(name))) {
+            line->selectAll();
+            line->insert(text);
         }
     }
     // The control a click on the converter spot of Frame2 reaches: the topmost visible button.
