@@ -7,16 +7,17 @@
 // reads as a number of magnitude below one, or as no number: no one groups after a zero.
 //
 // AmountNumber of any text, as the amount box and the money multiples read it, is never NaN,
-// and a text and its keyboard twins (its digits full-width, a direction mark around it, a
-// no-break space for each blank, U+2212 for each "-") give one outcome. Of a text in ASCII it
-// is a refusal or the value of its head read alone (the whole text where it reads whole): what
-// LocaleNumber reads of that head, or Qt's C locale reads where it has no "," (the program's own
-// form), the two agreeing where both read; where neither does, LeadingNumber's value. It is
-// never another number.
+// and a text and its twins (its digits full-width, direction marks around it, a no-break space
+// for each blank, U+2212 for each "-", a word joiner between its characters) give one outcome.
+// Of a text in ASCII, a whole amount is a number that people may mean by it, where Qt reads
+// one (ReadingsOf); one with words after it reads as the number before its words does alone,
+// and that number is one number, perhaps with separators after it: "1/2" is no 1.
 //
 // Numbers the fuzzer writes, as the locale writes them without grouping and as Qt's C locale
-// writes them with "," between thousands, read as an amount as x held to 15 digits or are
-// refused; with words after them, they read as they did alone.
+// writes them with "," between thousands: where people can mean no other number by the text,
+// by Qt's C locale, by Qt under the user's settings or by a separator not the locale's own
+// taken as either of the locale's, it reads as x held to 15 digits; where they may, as that or
+// refused. With words after them, they read as they did alone.
 //
 // What holds for a finite x whose 15-digit value is itself finite (above about 1.797693e308
 // the 15 digits round past the largest double, and the written text reads as no number):
@@ -29,10 +30,10 @@
 //   those of the double itself. From 1E15 up it is x held to 15 digits;
 // - MaskText(x, ResultMask) reads back as x rounded to four decimals, within the same slack.
 
+#include <algorithm>
 #include <optional>
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "Support.h"
@@ -71,6 +72,22 @@ bool Near(double a, double x, double unit)
     return std::fabs(a - x) <= unit / 2 * (1 + 1e-9) + std::fabs(x) * 1e-14;
 }
 
+// The text's digits of every script as Latin ones: the fuzzer's own, apart from the program's.
+QString LatinDigits(const QString &text)
+{
+    QString latin;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t u = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
+        if (QChar::category(u) == QChar::Number_DecimalDigit)
+            latin += QChar(u'0' + QChar::digitValue(u));
+        else
+            latin += pair ? text.mid(i, 2) : QString(text[i]);
+        i += pair ? 1 : 0;
+    }
+    return latin;
+}
+
 bool MayLieBeyondADouble(const QString &text)
 {
     qsizetype digits = 0;
@@ -80,12 +97,12 @@ bool MayLieBeyondADouble(const QString &text)
         if (c.isDigit())
             ++digits;
     }
-    return digits > 308 || text.contains(QLocale().exponential());
+    // The locale's own exponent sign, in its digits or in Latin ones ("×10^" for fa_IR's "×۱۰^").
+    const QString sign = QLocale().exponential();
+    return digits > 308 || text.contains(sign) || LatinDigits(text).contains(LatinDigits(sign));
 }
 
-bool IsDirectionMark(QChar c) { return c == u'\u200e' || c == u'\u200f' || c == u'\u061c'; }
-
-// The first digit of the text is a zero and the next character, direction marks aside, is none:
+// The first digit of the text is a zero and the next character, invisible ones aside, is none:
 // "0,750", "$0 750", "0.5".
 bool ZeroBeforeItsFirstSeparator(const QString &text)
 {
@@ -94,49 +111,83 @@ bool ZeroBeforeItsFirstSeparator(const QString &text)
         ++i;
     if (i == text.size() || text[i].digitValue() != 0)
         return false;
-    for (++i; i < text.size() && IsDirectionMark(text[i]); ++i) {
+    for (++i; i < text.size() && text[i].category() == QChar::Other_Format; ++i) {
     }
     return i < text.size() && !text[i].isDigit();
 }
 
-// Qt's C locale, as the program's own form without grouping: the value, or an infinity for a
-// number beyond the range of a double.
-std::optional<double> CReading(const QString &text)
+// A reading by Qt: the value, or an infinity for a number beyond the range of a double.
+std::optional<double> QtRead(const QLocale &locale, const QString &text)
 {
     bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
+    const double value = locale.toDouble(text, &ok);
     if (ok ? std::isfinite(value) : std::isinf(value))
         return value;
     return std::nullopt;
 }
 
-// The head of an ASCII text: its sign, digits, separators and an exponent straight after a
-// digit or a point, up to the first character that cannot go on a number.
-QString HeadOf(const QString &text)
+// After its sign, a lone zero and then a character that is no digit: no one groups such a number.
+bool ZeroLed(const QString &t)
 {
-    static const QRegularExpression head(QStringLiteral(
-        "^\\s*[+-]?(?:[0-9]|[.,'\\s]|(?<=[0-9.])[eE][+-]?(?=[0-9]))*"));
-    return head.match(text).captured(0).trimmed();
+    const qsizetype i = !t.isEmpty() && (t[0] == u'+' || t[0] == u'-') ? 1 : 0;
+    return i + 1 < t.size() && t[i] == u'0' && !t[i + 1].isDigit();
 }
 
-// What the amount of a head may be, other than a refusal: the readings' one number, or
-// LeadingNumber's where neither reads it; none where the readings give two numbers.
-struct Expected
+// The text without each of the separators that three digits follow, as groups are.
+QString WithoutGroupSeparators(const QString &t, const QString &separator)
 {
-    bool twoNumbers = false;
-    bool read = false; // by a reading, not by the leading-number rule
-    double value = 0;
-};
+    QString out;
+    for (qsizetype i = 0; i < t.size();) {
+        if (!separator.isEmpty() && QStringView(t).sliced(i).startsWith(separator)) {
+            const qsizetype after = i + separator.size();
+            qsizetype digits = after;
+            while (digits < t.size() && t[digits].isDigit())
+                ++digits;
+            if (digits - after == 3) {
+                i = after;
+                continue;
+            }
+        }
+        out += t[i++];
+    }
+    return out;
+}
 
-Expected ExpectedOf(const QString &head)
+// The numbers that people may mean by an ASCII text or by one the fuzzer wrote, each from a source
+// apart from the program: Qt's C locale, as the program's home convention writes numbers; Qt's
+// reading under the user's settings, also with the locale's group separators taken out where
+// Qt refuses a short leading group; and a "." or "," that is neither the locale's decimal
+// point nor its group separator as either of them. No one groups after a lone leading zero.
+// Where Qt reads a locale wrongly this says more numbers than people mean, never fewer: a text
+// of one number here is one number.
+QList<double> ReadingsOf(const QString &text)
 {
-    const auto users = LocaleNumber(head);
-    const auto own = head.contains(u',') ? std::nullopt : CReading(head);
-    if (users && own && *users != *own)
-        return {true};
-    if (users || own)
-        return {false, true, users ? *users : *own};
-    return {false, false, LeadingNumber(head)};
+    const QLocale locale;
+    const QString t = LatinDigits(text.trimmed());
+    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
+    const bool zeroLed = ZeroLed(t);
+    QList<double> readings;
+    auto add = [&readings](const std::optional<double> &v) {
+        if (v && !readings.contains(*v))
+            readings << *v;
+    };
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::DefaultNumberOptions);
+    if (!(zeroLed && t.contains(u',')))
+        add(QtRead(c, t));
+    const bool groupAfterZero = zeroLed && QStringView(t).sliced(t[0].isDigit() ? 1 : 2).startsWith(group);
+    if (!groupAfterZero) {
+        add(QtRead(locale, t));
+        add(QtRead(locale, WithoutGroupSeparators(t, group)));
+    }
+    for (const QChar foreign : {u'.', u','}) {
+        if (foreign == point || foreign == group || !t.contains(foreign))
+            continue;
+        add(QtRead(locale, QString(t).replace(foreign, point)));
+        if (!zeroLed)
+            add(QtRead(locale, WithoutGroupSeparators(t, foreign)));
+    }
+    return readings;
 }
 
 bool IsAscii(const QString &text)
@@ -162,20 +213,55 @@ bool SameOutcome(const Amount &a, const Amount &b)
     return a.reading == b.reading && (a.reading == Amount::Reading::Refused || SameBits(a.value, b.value));
 }
 
-// The text as other keyboards type it, each twin where it differs from the text.
+// The text as other keyboards type it, or a paste brings it, each twin where it differs from
+// the text: its digits full-width, direction marks around it, a no-break space for each blank,
+// U+2212 for each "-", and an invisible word joiner between every two of its characters.
 QStringList TwinsOf(const QString &text)
 {
-    QString wide = text, spaced = text, minus = text;
+    QString wide = text, spaced = text, minus = text, joined;
     for (QChar &c : wide)
         if (c >= u'0' && c <= u'9')
             c = QChar(char16_t(0xff10 + (c.unicode() - u'0')));
     spaced.replace(u' ', u'\u00a0');
     minus.replace(u'-', u'\u2212');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        joined += text[i];
+        if (i + 1 < text.size() && !(text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()))
+            joined += u'\u2060';
+    }
     QStringList twins{u'\u200e' + text + u'\u200f'};
-    for (const QString &t : {wide, spaced, minus})
+    for (const QString &t : {wide, spaced, minus, joined})
         if (t != text)
             twins << t;
     return twins;
+}
+
+// The ASCII text up to its first letter, without the signs and marks at its end that go on no
+// number: what words after a number leave ("2,000 cubits" "2,000 ", "3.5%" "3.5", "2," "2,").
+// None where that letter may be an exponent's, an "e" before a digit ("1E3 feet", "1.5.e3").
+std::optional<QString> BeforeWords(const QString &t)
+{
+    qsizetype end = 0;
+    while (end < t.size() && !t[end].isLetter())
+        ++end;
+    if (end < t.size() && (t[end] == u'e' || t[end] == u'E')) {
+        const qsizetype digit = end + 1 < t.size() && (t[end + 1] == u'+' || t[end + 1] == u'-') ? end + 2 : end + 1;
+        if (digit < t.size() && t[digit].isDigit())
+            return std::nullopt;
+    }
+    static const QString marks = QStringLiteral(".,' ");
+    while (end > 0 && !t[end - 1].isDigit() && !marks.contains(t[end - 1]))
+        --end;
+    if (std::none_of(t.begin(), t.begin() + end, [](QChar c) { return c.isDigit(); }))
+        return QString();
+    return t.left(end);
+}
+
+QString WithoutMarksAtTheEnd(QString t)
+{
+    while (!t.isEmpty() && !t.back().isDigit())
+        t.chop(1);
+    return t;
 }
 
 void CheckAmount(const QString &text)
@@ -190,32 +276,53 @@ void CheckAmount(const QString &text)
                  about + ", its twin " + Shown(twin) + " gives " + Described(other));
     if (amount.reading == Amount::Reading::Refused || !IsAscii(text))
         return;
-    const bool whole = amount.reading == Amount::Reading::Whole;
-    const QString head = whole ? text.trimmed() : HeadOf(text);
-    const Expected expected = ExpectedOf(head);
-    const std::string aboutHead = about + ", its head " + Shown(head);
-    if (expected.twoNumbers)
-        Fail("an amount whose head reads as two numbers is refused", aboutHead);
-    if (whole && !expected.read)
-        Fail("a whole amount is a number that a reading takes", aboutHead);
-    if (amount.value != expected.value)
-        Fail("an amount is the value of its head read alone",
-             aboutHead + ", expected " + Shown(expected.value));
+    if (amount.reading == Amount::Reading::Whole) {
+        const QList<double> readings = ReadingsOf(text);
+        if (!readings.isEmpty() && !readings.contains(amount.value))
+            Fail("a whole amount is a number that people may mean by it", about);
+        return;
+    }
+    // Words after a number change nothing: the number before them reads so alone.
+    const std::optional<QString> before = BeforeWords(text.trimmed());
+    if (!before)
+        return;
+    const QString &number = *before;
+    if (number.isEmpty()) {
+        if (amount.value != 0.0)
+            Fail("a text without a number before its words reads as 0", about);
+        return;
+    }
+    const Amount alone = AmountNumber(number);
+    if (alone.reading == Amount::Reading::Refused || !SameBits(alone.value, amount.value))
+        Fail("a number with words after it reads as it does alone",
+             about + ", the number before its words " + Shown(number) + " gives " + Described(alone));
+    // And that is one number, perhaps with separators after it: no number is cut short where no
+    // words begin ("1/2", "- 4").
+    const QString bare = WithoutMarksAtTheEnd(number);
+    if (alone.reading != Amount::Reading::Whole && AmountNumber(bare).reading != Amount::Reading::Whole)
+        Fail("a number is cut only where words begin",
+             about + ", the number before its words " + Shown(number) + " is not one number alone");
 }
 
 // x written by the locale without grouping and by the C locale with it, alone and with words.
+// Where people can mean only x by the text, it reads as x; where they may mean another number,
+// it reads as x or is refused.
 void CheckWrittenAmount(double x, const Held &held)
 {
     QLocale ungrouped;
     ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);
     QLocale program = QLocale::c();
     program.setNumberOptions(QLocale::DefaultNumberOptions);
+    const auto isX = [&](double v) { return x == 0.0 ? v == 0.0 : held.Matches(v); };
     for (const QString &number : {ungrouped.toString(x, 'g', 15), program.toString(x, 'g', 15)}) {
         const Amount alone = AmountNumber(number);
+        const QList<double> readings = ReadingsOf(number);
+        const bool onlyX = std::all_of(readings.begin(), readings.end(), isX);
         const std::string about = "x " + Shown(x) + ", text " + Shown(number) + " gives " + Described(alone);
-        if (alone.reading == Amount::Reading::Leading
-            || (alone.reading == Amount::Reading::Whole && !(x == 0.0 ? alone.value == 0.0 : held.Matches(alone.value))))
-            Fail("a number written as the locale or the program writes it is x held to 15 digits, or refused",
+        if (onlyX ? !(alone.reading == Amount::Reading::Whole && isX(alone.value))
+                  : !(alone.reading == Amount::Reading::Refused || (alone.reading == Amount::Reading::Whole && isX(alone.value))))
+            Fail(onlyX ? "a number written as the locale or the program writes it, which means x alone, is x held to 15 digits"
+                       : "a number written as the locale or the program writes it is x held to 15 digits, or refused",
                  about + ", expected " + held.Shown());
         for (const QString &words : {QStringLiteral(" cubits"), QStringLiteral("cubits"),
                                      QStringLiteral(" \u0630\u0631\u0627\u0639")}) {

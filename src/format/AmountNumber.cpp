@@ -136,8 +136,12 @@ Amount AmountNumber(const QString &text)
     if (head.size() < t.size())
         if (const auto alone = ReadAlone(head))
             return WordsBeginAt(t, headEnd) ? AmountOf(*alone, Leading) : Amount{Refused};
-    // The leading-number rule's number lies within the head.
-    if (!WordsBeginAt(t, LeadingNumberSpan(t).end))
+    // The leading-number rule's number lies within the head, and says alone what it says here:
+    // "2.000' Ellen" under German settings is no 2.
+    const LeadingSpan leading = LeadingNumberSpan(t);
+    if (!WordsBeginAt(t, leading.end))
+        return {Refused};
+    if (const auto alone = ReadAlone(t.first(leading.end)); alone && alone->twoNumbers)
         return {Refused};
     return {Leading, LeadingNumber(t)};
 }

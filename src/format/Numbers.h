@@ -110,7 +110,8 @@ struct Amount
 // digit, a "." or the user's own decimal point), up to the first character that cannot go on
 // a number ("2,000 cubits" is 2000, "2.000 Ellen" under German settings is refused, "1,E3
 // Ellen" there is 1000). Where the head does not read alone, the leading-number rule reads the
-// text: "2," is 2, "12abc" 12, "abc", "ca. 2" and the empty text 0. Either way a letter must
+// text: "2," is 2, "12abc" 12, "abc", "ca. 2" and the empty text 0; its number too is refused
+// where alone it says two ("2.000' Ellen" under German settings). Either way a letter must
 // come before the next digit, of any script, or the next of Unicode's other number characters:
 // a number that goes on otherwise is mistyped, and refused ("1/2", "10-12 cubits", "1½",
 // "1,,000", "3 50", "2,5 cubits" under U.S. settings). So is a text with no number at its

@@ -159,6 +159,11 @@ INSTANTIATE_TEST_SUITE_P(Regions, AmountRule, ::testing::Values(
     AmountCase{"en_US", "\u20132", Refused, 0, "en_dash"}, AmountCase{"en_US", "$2,000 cubits", Refused},
     AmountCase{"en_US", "$1,,000", Refused}, AmountCase{"en_US", "~2,000", Refused},
     AmountCase{"en_US", "$2,5", Refused}, AmountCase{"de_AT", "\u20ac 2.000", Refused},
+    // The leading number says what it says alone: two numbers, whatever follows it. ("2.000," is
+    // a German number: its comma is the decimal point.)
+    AmountCase{"de_DE", "2.000,, Ellen", Refused}, AmountCase{"de_DE", "2.000' Ellen", Refused},
+    AmountCase{"fr_FR", "1.500,, coud\u00e9es", Refused}, AmountCase{"de_DE", "1.5,, Ellen", Leading, 1.5},
+    AmountCase{"de_DE", "2.000, Ellen", Leading, 2000},
     // The Arabic decimal and thousands separators mean one thing, under settings not theirs too.
     AmountCase{"en_US", "\u0661\u0662\u066b\u0665", Whole, 12.5}, AmountCase{"en_US", "\u0662\u066c\u0660\u0660\u0660", Whole, 2000},
     AmountCase{"en_US", "\u06f1\u06f2\u066b\u06f5 cubits", Leading, 12.5},
