@@ -1,8 +1,8 @@
 #include "format/Numbers.h"
 
-// The amount and the money multiples: a number as the user or the program writes it, read
-// whole, or with words after it as it would read alone; a number mistyped or meaning two
-// things refused rather than cut short in silence.
+// The amount and the money multiples: a number as the user's settings or the program's home
+// convention write it, read whole, or with words after it as it would read alone; a number
+// mistyped or meaning two things refused rather than cut short in silence.
 
 #include <QLocale>
 
