@@ -62,8 +62,8 @@ QProcessEnvironment Bare()
 }
 
 // As a desktop session starts a program, but without a display: the bare environment and a
-// runtime folder of its own (XDG_RUNTIME_DIR), fresh and empty, of mode 0700, where the
-// Wayland compositor that WAYLAND_DISPLAY names has no socket.
+// runtime folder of its own (XDG_RUNTIME_DIR), fresh and empty, of mode 0700, where no
+// Wayland compositor has its socket.
 class Session
 {
 public:
@@ -72,7 +72,6 @@ public:
         EXPECT_TRUE(runtime_.isValid());
         EXPECT_TRUE(QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
     }
 
     QProcessEnvironment environment = Bare();
@@ -198,6 +197,9 @@ struct Platform
     const char *plugin;            // the plugin the line names
     std::vector<const char *> why; // and what it says of it
     WithAndWithout installed = {};
+    // WAYLAND_DISPLAY, as a Wayland session sets it (and then Qt tries Wayland first where
+    // QT_QPA_PLATFORM is not set); empty: none.
+    const char *waylandDisplay = "";
     bool runtimeFolder = true; // XDG_RUNTIME_DIR, as a desktop session sets it
 };
 
@@ -256,6 +258,8 @@ TEST_P(StartWithoutPlatform, NamesThePluginAndWhyInOneLine)
     }
     if (*GetParam().platform)
         environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(GetParam().platform));
+    if (*GetParam().waylandDisplay)
+        environment().insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLatin1(GetParam().waylandDisplay));
     if (!GetParam().runtimeFolder)
         environment().remove(QStringLiteral("XDG_RUNTIME_DIR"));
     const bool installed = PlatformPluginInstalled(QString::fromLatin1(GetParam().plugin));
@@ -295,14 +299,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Could not find", "available platform plugins: ", "offscreen"}},
         Platform{"EmptyPluginFolder", "", Plugins::None, "xcb", {"Could not find"}},
         Platform{"EmptyPluginFolderForOffscreen", "offscreen", Plugins::None, "offscreen", {"Could not find"}},
-        // A desktop session's runtime folder, where no compositor has its socket: a plugin that
-        // is missing or cannot start, not a missing display.
-        Platform{"WaylandUnreachable", "wayland", Plugins::Installed, "wayland", {}, WaylandPlugin},
+        // A desktop session's runtime folder, where the compositor WAYLAND_DISPLAY names has no
+        // socket: a plugin that is missing or cannot start, not a missing display.
+        Platform{"WaylandUnreachable", "wayland", Plugins::Installed, "wayland", {}, WaylandPlugin, "wayland-0"},
         // Without a runtime folder the plugin's library, libwayland, says so itself first.
         Platform{"WaylandWithoutRuntimeFolder", "wayland", Plugins::Installed, "wayland", {},
                  {WaylandPlugin.whyWith, WaylandPlugin.whyWithout,
                   "error: XDG_RUNTIME_DIR is invalid or not set in the environment.\n"},
-                 false},
+                 "wayland-0", false},
         // Qt says only that it was found but not loaded; the loader says why.
         Platform{"X11PluginMissingALibrary", "", Plugins::X11MissingALibrary, "xcb",
                  {"even though it was found", "libQt6XcbQpX.so.6: cannot open shared object file"}}),
