@@ -1,5 +1,6 @@
 #pragma once
-// Readable QString, QStringList and geometry values in GoogleTest messages. Include it in every test.
+// Readable QString, QStringList and geometry values in GoogleTest messages. Every test sees
+// them: support/Printers.h, which the build puts ahead of each test source, includes this.
 #include <ostream>
 
 #include <QPoint>

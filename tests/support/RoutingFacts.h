@@ -4,7 +4,6 @@
 // take it from here), and which type the type list's text names.
 #include <algorithm>
 #include <optional>
-#include <ostream>
 
 #include <QList>
 #include <QString>
@@ -15,22 +14,6 @@
 #include "catalog/UnitLists.h"
 
 using catalog::ButtonName;
-
-namespace catalog {
-// A button in GoogleTest's messages by its design name.
-inline void PrintTo(ConverterButton button, std::ostream *os) { *os << ButtonName(button); }
-
-// A measurement type in GoogleTest's messages by the name the type list offers.
-inline void PrintTo(MeasurementType type, std::ostream *os)
-{
-    const QStringList names = MeasurementTypeNames();
-    const qsizetype at = qsizetype(type);
-    if (at >= 0 && at < names.size())
-        *os << names[at].toStdString();
-    else
-        *os << "MeasurementType " << at;
-}
-} // namespace catalog
 
 // The button left answering once the type and then the from-unit are picked: the one the
 // unit's routing row names, or else the one the type's button step made visible.

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,13 +51,6 @@ struct BoxInPanel
 };
 
 inline void PrintTo(const BoxInPanel &c, std::ostream *os) { *os << c.box; }
-
-// A key by its name, "Return", "Enter" or "Space", in test names and messages.
-inline std::string KeyName(Qt::Key key) { return QKeySequence(key).toString(QKeySequence::PortableText).toStdString(); }
-
-namespace Qt {
-inline void PrintTo(Key key, std::ostream *os) { *os << KeyName(key); }
-} // namespace Qt
 
 class WindowTest : public ::testing::Test
 {
