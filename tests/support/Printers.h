@@ -16,6 +16,7 @@
 #include "catalog/ConverterButtons.h"
 #include "catalog/MeasurementTypes.h"
 #include "catalog/Routing.h"
+#include "format/Numbers.h"
 #include "support/QtPrinting.h"
 
 namespace catalog {
@@ -32,6 +33,17 @@ inline void PrintTo(MeasurementType type, std::ostream *os)
         *os << name.toStdString();
 }
 } // namespace catalog
+
+// How an amount was read, by its name.
+inline void PrintTo(Amount::Reading reading, std::ostream *os)
+{
+    switch (reading) {
+    case Amount::Reading::Whole: *os << "Whole"; return;
+    case Amount::Reading::Leading: *os << "Leading"; return;
+    case Amount::Reading::Refused: *os << "Refused"; return;
+    }
+    *os << "Reading " << int(reading);
+}
 
 // A key by its name, "Return", "Enter" or "Space", in test names and messages.
 inline std::string KeyName(Qt::Key key)
