@@ -4,6 +4,8 @@
 // convention write it, read whole, or with words after it as it would read alone; a number
 // mistyped or meaning two things refused rather than cut short in silence.
 
+#include <algorithm>
+
 #include <QLocale>
 
 #include "format/LocaleFacts.h"
@@ -33,7 +35,9 @@ struct NumberMarks
             if (!own.isEmpty() && QStringView(t).sliced(i).startsWith(own))
                 return own.size();
         const QChar c = t[i];
-        return c.isSpace() || c == u',' || c == u'.' || c == u'\'' || c == u'\u066b' || c == u'\u066c' ? 1 : 0;
+        const bool mark = c.isSpace() || c == u',' || c == u'.' || c == u'\'' || c == ArabicDecimalSeparator
+            || c == ArabicThousandsSeparator;
+        return mark ? 1 : 0;
     }
 
     // An exponent may follow a digit, a "." or the user's own decimal point.
@@ -80,10 +84,7 @@ qsizetype HeadEnd(const QString &t, const NumberMarks &marks)
 // of Unicode's other number characters ("½", "²"). Where the text ends first, it has none.
 bool WordsBeginAt(const QString &t, qsizetype i)
 {
-    for (; i < t.size(); ++i) {
-        const bool pair = t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate();
-        const char32_t u = pair ? QChar::surrogateToUcs4(t[i], t[i + 1]) : char32_t(t[i].unicode());
-        i += pair ? 1 : 0;
+    for (const char32_t u : QStringView(t).sliced(std::min(i, t.size())).toUcs4()) {
         if (QChar::isLetter(u))
             return true;
         if (QChar::isDigit(u) || QChar::category(u) == QChar::Number_Letter
@@ -104,7 +105,7 @@ struct NumberSaid
 std::optional<NumberSaid> ReadAlone(const QString &t)
 {
     // A point at the end hides no second reading: "1,000." says what "1,000" says.
-    if (t.size() > 1 && t.endsWith(u'.') && IsLatinDigit(t[t.size() - 2]))
+    if (EndsInAPoint(t))
         if (const auto before = ReadAlone(t.chopped(1)); before && before->twoNumbers)
             return before;
     const UsersReading users = ReadAsTheUserWrites(t);

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 
 #include "format/LocaleNumbers.h"
-#include "format/PointNumbers.h"
 #include "format/QtCorrections.h"
 #include "format/TypedText.h"
 
@@ -239,9 +238,6 @@ std::optional<double> ZeroLedNumber(const Conventions &c, const QString &t, qsiz
     return ProgramNumber(t);
 }
 
-// The Arabic decimal and thousands separators mean one thing each, whoever types them.
-constexpr QChar ArabicDecimalSeparator = u'\u066b', ArabicThousandsSeparator = u'\u066c';
-
 // A number as the locale writes it, or failing that in the program's home convention, where
 // its writer cannot have meant anything else; twoWays says where they may have ("1.500" under
 // French settings). Qt checks the places of the group separators; a typed blank or apostrophe
@@ -343,7 +339,7 @@ std::optional<double> LocaleNumber(const QString &text)
 {
     // A point at the end says nothing more: "1,000." is what "1,000" is, not the program's 1000.
     QString t = Unmarked(text);
-    if (t.size() > 1 && t.endsWith(u'.') && IsLatinDigit(t[t.size() - 2]))
+    if (EndsInAPoint(t))
         t.chop(1);
     return ReadAsTheUserWrites(t).value;
 }

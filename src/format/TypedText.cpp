@@ -60,6 +60,11 @@ std::optional<double> ProgramNumber(const QString &plain)
     return LeadingNumber(ungrouped);
 }
 
+bool EndsInAPoint(const QString &plain)
+{
+    return plain.size() > 1 && plain.endsWith(u'.') && IsLatinDigit(plain[plain.size() - 2]);
+}
+
 qsizetype ExponentSignAt(const QString &plain, qsizetype i, const QString &localeSign)
 {
     if (i >= plain.size())

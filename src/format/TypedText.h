@@ -18,6 +18,12 @@ QString PlainForm(const QString &text);
 // "0.75", ".5", "5.", "1E3"), the sign before it. The whole plain text, or none.
 std::optional<double> ProgramNumber(const QString &plain);
 
+// The Arabic decimal and thousands separators: each means one thing, whoever types it.
+constexpr QChar ArabicDecimalSeparator = u'\u066b', ArabicThousandsSeparator = u'\u066c';
+
+// A point straight after a digit ends the text ("5.", "1,000."): it says nothing more.
+bool EndsInAPoint(const QString &plain);
+
 // The length of the exponent sign that starts at i of a plain text: "E", "e", or the locale's
 // own in its plain form where it has one (ExponentSignOf); 0 where none does.
 qsizetype ExponentSignAt(const QString &plain, qsizetype i, const QString &localeSign);
